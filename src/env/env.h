@@ -1,0 +1,76 @@
+// The environment record, root of every handle tree.
+#pragma once
+
+#include <oci.h>
+
+#include <iconv.h>
+
+#include "env/error.h"
+#include "env/handle.h"
+#include "env/list.h"
+
+namespace vsk {
+
+// User callbacks are kept per OCI function code.
+constexpr int kFunctionCodeSlots = 153;
+using UserCallbackFn = sword (*)(...);
+
+}  // namespace vsk
+
+struct OCIEnv {
+    vsk::Header hdr;
+    ub4 mode;
+    OCIError *errorHandle;
+    vsk::PtrList<void> children;
+    vsk::PtrList<void> memCache;
+    vsk::PtrList<void> spools;
+    ub1 emptyStringSemantics;
+    ub1 otlMode;
+    ub1 rogueWaveMode;
+    ub1 rogueWaveDblinkMode;
+    vsk::UserCallbackFn ucbEntry[vsk::kFunctionCodeSlots];
+    vsk::UserCallbackFn ucbReplace[vsk::kFunctionCodeSlots];
+    vsk::UserCallbackFn ucbExit[vsk::kFunctionCodeSlots];
+    sb4 charsetId;
+    ub1 isUtf16;
+    iconv_t toUtf8;
+    iconv_t fromUtf8;
+    // A child environment borrows its parent's descriptors; only the owner closes them.
+    ub1 ownsConverters;
+    vsk::PtrList<void> contextValues;
+};
+
+namespace vsk {
+
+// Mode bits kept in OCIEnv::mode.
+constexpr ub4 ENV_THREADED = 0x1;
+constexpr ub4 ENV_OBJECT = 0x2;
+constexpr ub4 ENV_EVENTS = 0x4;
+constexpr ub4 ENV_RESERVED_8 = 0x8;
+constexpr ub4 ENV_NO_UCB = 0x40;
+constexpr ub4 ENV_NO_MUTEX = 0x80;
+constexpr ub4 ENV_UTF16 = 0x4000;
+constexpr ub4 ENV_NEW_LENGTH_SEMANTICS = 0x20000;
+
+constexpr sb4 kUtf16LeCharset = 39;
+
+inline iconv_t no_iconv() noexcept { return reinterpret_cast<iconv_t>(-1); }
+
+// A fresh top-level or child environment record with its own error handle; null on failure.
+OCIEnv *Alloc_OCIEnv() noexcept;
+// Releases everything under env, then env itself.
+void Free_OCIEnv(OCIEnv *env) noexcept;
+
+// The environment a record belongs to: itself, or the first environment up its parent chain.
+OCIEnv *env_of(void *handle) noexcept;
+
+// Chooses the client character set: explicit identifier, NLS_LANG, or the process locale.
+void InitNls(OCIEnv *env, ub2 charset) noexcept;
+// Splits "language_territory.charset"; false (and all three empty) unless each part is non-empty.
+bool ParseLocale(const char *text, std::string *language, std::string *territory, std::string *charset);
+
+// Blocks that live until the owner is released.
+void *AllocateMemFromEnvCache(OCIEnv *env, std::size_t size) noexcept;
+void FreeMemFromEnvCache(OCIEnv *env) noexcept;
+
+}  // namespace vsk

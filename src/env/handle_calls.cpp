@@ -1,0 +1,169 @@
+// OCIHandleAlloc, OCIHandleFree, OCIDescriptorAlloc, OCIDescriptorFree.
+#include "env/env.h"
+#include "env/export.h"
+#include "env/kinds.h"
+#include "env/trace.h"
+#include "stmt/records.h"
+
+using namespace vsk;
+
+namespace {
+
+constexpr ub4 kErrNoMemory = 16506;
+constexpr ub4 kErrBufferInvalid = 16530;
+constexpr ub4 kErrStmtHandle = 24436;
+
+// A child environment shares its parent's character set and converters.
+void inherit_from_parent(OCIEnv *child, const OCIEnv *parent) noexcept {
+    child->charsetId = parent->charsetId;
+    child->isUtf16 = parent->isUtf16;
+    child->toUtf8 = parent->toUtf8;
+    child->fromUtf8 = parent->fromUtf8;
+    child->ownsConverters = 0;
+    child->emptyStringSemantics = parent->emptyStringSemantics;
+    child->mode = (parent->mode & ENV_OBJECT) ? ENV_OBJECT : 0;
+}
+
+// Links a new record to its owner: binds and defines to their statement, the rest to the environment.
+bool link_record(void *record, HandleKind kind, void *parenth, OCIEnv *env) noexcept {
+    header_of(record)->parenth = parenth;
+    if (kind == HANDLE_OCIBind) return static_cast<OCIStmt *>(parenth)->binds.append(static_cast<OCIBind *>(record));
+    if (kind == HANDLE_OCIDefine)
+        return static_cast<OCIStmt *>(parenth)->defines.append(static_cast<OCIDefine *>(record));
+    if (kind == HANDLE_OCISPool && !env->spools.append(record)) return false;
+    if (env->children.append(record)) return true;
+    if (kind == HANDLE_OCISPool) env->spools.remove(record);
+    return false;
+}
+
+// Releases a record that was never handed out (the link may or may not have been made).
+void discard_record(void *record, HandleKind kind, void *parenth, OCIEnv *env) noexcept {
+    if (kind == HANDLE_OCIBind) static_cast<OCIStmt *>(parenth)->binds.remove(static_cast<OCIBind *>(record));
+    else if (kind == HANDLE_OCIDefine) static_cast<OCIStmt *>(parenth)->defines.remove(static_cast<OCIDefine *>(record));
+    else env->children.remove(record);
+    kind_info(kind)->release(record);
+}
+
+// Gives a new record its zero-filled user memory block.
+bool attach_user_memory(void *record, size_t xtramem_sz, void **usrmempp) noexcept {
+    if (xtramem_sz == 0) return true;
+    void *block = alloc_zeroed(xtramem_sz);
+    if (!block) return false;
+    header_of(record)->xtramemSize = xtramem_sz;
+    header_of(record)->usrmem = block;
+    *usrmempp = block;
+    return true;
+}
+
+}  // namespace
+
+extern "C" {
+
+VSK_EXPORT sword OCIHandleAlloc(const void *parenth, void **hndlpp, const ub4 type, const size_t xtramem_sz,
+                                void **usrmempp) {
+    if (!parenth || !hndlpp) return OCI_INVALID_HANDLE;
+    HandleKind kind = kind_for_handle_type(type);
+    if (!kind) return OCI_INVALID_HANDLE;
+    void *parent = const_cast<void *>(parenth);
+    OCIEnv *env;
+    if (kind == HANDLE_OCIBind || kind == HANDLE_OCIDefine) {
+        if (!is_kind(parent, HANDLE_OCIStmt) || !is_kind(header_of(parent)->parenth, HANDLE_OCIEnv))
+            return OCI_INVALID_HANDLE;
+        env = static_cast<OCIEnv *>(header_of(parent)->parenth);
+    } else {
+        if (!is_kind(parent, HANDLE_OCIEnv)) return OCI_INVALID_HANDLE;
+        env = static_cast<OCIEnv *>(parent);
+    }
+
+    _ClearErrorHandle(env->errorHandle);
+    if (xtramem_sz != 0 && !usrmempp) {
+        AddErrorRecord(env->errorHandle, OCI_ERROR, kErrBufferInvalid);
+        return OCI_ERROR;
+    }
+    void *record = kind_info(kind)->alloc(type);
+    if (!record) {
+        AddErrorRecord(env->errorHandle, OCI_ERROR, kErrNoMemory);
+        return OCI_ERROR;
+    }
+    if (kind == HANDLE_OCIEnv) inherit_from_parent(static_cast<OCIEnv *>(record), env);
+    if (!link_record(record, kind, parent, env) || !attach_user_memory(record, xtramem_sz, usrmempp)) {
+        discard_record(record, kind, parent, env);
+        *hndlpp = nullptr;
+        AddErrorRecord(env->errorHandle, OCI_ERROR, kErrNoMemory);
+        return OCI_ERROR;
+    }
+    *hndlpp = record;
+    return OCI_SUCCESS;
+}
+
+VSK_EXPORT sword OCIHandleFree(void *hndlp, const ub4 type) {
+    if (!hndlp) return OCI_INVALID_HANDLE;
+    switch (type) {
+    case OCI_HTYPE_ENV: case OCI_HTYPE_ERROR: case OCI_HTYPE_SVCCTX: case OCI_HTYPE_STMT:
+    case OCI_HTYPE_DESCRIBE: case OCI_HTYPE_SERVER: case OCI_HTYPE_SESSION: case OCI_HTYPE_TRANS:
+    case OCI_HTYPE_SPOOL:
+        break;
+    default:
+        return OCI_INVALID_HANDLE;
+    }
+    // The record must be of the kind the type names: releasing it under another type
+    // would unlink it without freeing it.
+    std::uint32_t kind = kind_of(hndlp);
+    if (kind != kind_for_handle_type(type)) return OCI_INVALID_HANDLE;
+
+    auto *parent = static_cast<OCIEnv *>(header_of(hndlp)->parenth);
+    if (kind == HANDLE_OCIEnv && !parent) {
+        close_trace_log();
+        Free_OCIEnv(static_cast<OCIEnv *>(hndlp));
+        return OCI_SUCCESS;
+    }
+    if (!is_kind(parent, HANDLE_OCIEnv)) return OCI_INVALID_HANDLE;
+    _ClearErrorHandle(parent->errorHandle);
+    if (kind == HANDLE_OCIStmt && static_cast<OCIStmt *>(hndlp)->fromCache == 1) {
+        AddErrorRecord(parent->errorHandle, OCI_ERROR, kErrStmtHandle);
+        return OCI_ERROR;
+    }
+    parent->children.remove(hndlp);
+    if (kind == HANDLE_OCIEnv) close_trace_log();
+    kind_info(kind)->release(hndlp);
+    return OCI_SUCCESS;
+}
+
+VSK_EXPORT sword OCIDescriptorAlloc(const void *parenth, void **descpp, const ub4 type, const size_t xtramem_sz,
+                                    void **usrmempp) {
+    auto *env = static_cast<OCIEnv *>(const_cast<void *>(parenth));
+    if (!is_kind(env, HANDLE_OCIEnv) || !env->errorHandle || !descpp) return OCI_INVALID_HANDLE;
+    _ClearErrorHandle(env->errorHandle);
+    if (xtramem_sz != 0 && !usrmempp) {
+        AddErrorRecord(env->errorHandle, OCI_ERROR, kErrBufferInvalid);
+        return OCI_ERROR;
+    }
+    HandleKind kind = kind_for_descriptor_type(type);
+    if (!kind) return OCI_INVALID_HANDLE;
+    void *record = kind_info(kind)->alloc(type);
+    if (!record) {
+        AddErrorRecord(env->errorHandle, OCI_ERROR, kErrNoMemory);
+        return OCI_ERROR;
+    }
+    if (!link_record(record, kind, env, env) || !attach_user_memory(record, xtramem_sz, usrmempp)) {
+        discard_record(record, kind, env, env);
+        *descpp = nullptr;
+        AddErrorRecord(env->errorHandle, OCI_ERROR, kErrNoMemory);
+        return OCI_ERROR;
+    }
+    *descpp = record;
+    return OCI_SUCCESS;
+}
+
+VSK_EXPORT sword OCIDescriptorFree(void *descp, const ub4 type) {
+    HandleKind kind = kind_for_descriptor_type(type);
+    if (!descp || !kind) return OCI_INVALID_HANDLE;
+    if (kind_of(descp) != kind) return OCI_INVALID_HANDLE;
+    auto *env = static_cast<OCIEnv *>(header_of(descp)->parenth);
+    if (!is_kind(env, HANDLE_OCIEnv)) return OCI_INVALID_HANDLE;
+    env->children.remove(descp);
+    kind_info(kind)->release(descp);
+    return OCI_SUCCESS;
+}
+
+}  // extern "C"

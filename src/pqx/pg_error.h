@@ -1,0 +1,15 @@
+// Server failures and notices turned into error records.
+#pragma once
+
+#include <oci.h>
+#include <libpq-fe.h>
+
+namespace vsk {
+
+// Records a failed libpq result (null: "Unexpected NULL PGresult") on an error handle.
+sword AddPGErrorRecord(void *handle, sword severity, const PGresult *result) noexcept;
+
+// libpq notice processor: a warning record on the error handle given as its argument.
+void OCINoticeHandler(void *errorhandle, const char *message) noexcept;
+
+}  // namespace vsk

@@ -1,0 +1,73 @@
+#include "stmt/records.h"
+
+#include <cstdlib>
+
+#include "connect/records.h"
+
+namespace vsk {
+
+OCIStmt *Alloc_OCIStmt() noexcept { return new_record<OCIStmt>(HANDLE_OCIStmt); }
+OCIBind *Alloc_OCIBind() noexcept { return new_record<OCIBind>(HANDLE_OCIBind); }
+OCIDefine *Alloc_OCIDefine() noexcept { return new_record<OCIDefine>(HANDLE_OCIDefine); }
+OCIParam *Alloc_OCIParam() noexcept { return new_record<OCIParam>(HANDLE_OCIParam); }
+OCIDescribe *Alloc_OCIDescribe() noexcept { return new_record<OCIDescribe>(HANDLE_OCIDescribe); }
+OCITrans *Alloc_OCITrans() noexcept { return new_record<OCITrans>(HANDLE_OCITrans); }
+
+void Free_OCIBind(void *h) noexcept {
+    if (!is_kind(h, HANDLE_OCIBind)) return;
+    auto *bind = static_cast<OCIBind *>(h);
+    std::free(bind->valueBuffer);
+    delete_record(bind);
+}
+
+void Free_OCIDefine(void *h) noexcept {
+    if (!is_kind(h, HANDLE_OCIDefine)) return;
+    delete_record(static_cast<OCIDefine *>(h));
+}
+
+void Free_OCIStmt(void *h) noexcept {
+    if (!is_kind(h, HANDLE_OCIStmt)) return;
+    auto *stmt = static_cast<OCIStmt *>(h);
+    if (stmt->svcctx) stmt->svcctx->stmts.remove(stmt);
+    for (OCIBind *b : stmt->binds) Free_OCIBind(b);
+    for (OCIDefine *d : stmt->defines) Free_OCIDefine(d);
+    FreeMemFromStmtCache(stmt);
+    delete_record(stmt);
+}
+
+void Free_OCIParam(void *h) noexcept {
+    if (!is_kind(h, HANDLE_OCIParam)) return;
+    delete_record(static_cast<OCIParam *>(h));
+}
+
+void Free_OCIDescribe(void *h) noexcept {
+    if (!is_kind(h, HANDLE_OCIDescribe)) return;
+    auto *d = static_cast<OCIDescribe *>(h);
+    Free_OCIParam(d->params);
+    delete_record(d);
+}
+
+void Free_OCITrans(void *h) noexcept {
+    if (!is_kind(h, HANDLE_OCITrans)) return;
+    auto *t = static_cast<OCITrans *>(h);
+    std::free(t->xid);
+    delete_record(t);
+}
+
+void *AllocateMemFromStmtCache(OCIStmt *stmt, std::size_t size) noexcept {
+    if (!is_kind(stmt, HANDLE_OCIStmt) || size == 0) return nullptr;
+    void *block = alloc_raw(size);
+    if (block && !stmt->memCache.append(block)) {
+        std::free(block);
+        return nullptr;
+    }
+    return block;
+}
+
+void FreeMemFromStmtCache(OCIStmt *stmt) noexcept {
+    if (!is_kind(stmt, HANDLE_OCIStmt)) return;
+    for (void *block : stmt->memCache) std::free(block);
+    stmt->memCache.clear();
+}
+
+}  // namespace vsk
