@@ -20,6 +20,6 @@ ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:ha
   ctest --test-dir "$SAN_DIR" --output-on-failure -j "$JOBS" -L unit
 
 echo "== valgrind"
-valgrind --quiet --error-exitcode=1 --leak-check=full --errors-for-leak-kinds=definite,indirect \
+valgrind --quiet --error-exitcode=1 --suppressions="$ROOT/tools/valgrind.supp" --leak-check=full --errors-for-leak-kinds=definite,indirect \
   "$BUILD_DIR/tests/unit/vskoci_unit_tests" --gtest_brief=1
 echo "== all tests passed"
