@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <cstdio>
 #include <new>
+#include <type_traits>
 #include <vector>
 
 namespace vsk {
@@ -60,6 +61,11 @@ public:
     auto end() const noexcept { return items_.end(); }
 
     // Debug listings written to standard output, numbered from 0.
+    void print_strings() const {
+        static_assert(std::is_same_v<std::remove_cv_t<T>, char>, "a list of texts");
+        for (std::size_t i = 0; i < items_.size(); ++i)
+            std::printf("\n[Param # %d][%s]\n", static_cast<int>(i), items_[i] ? items_[i] : "(null)");
+    }
     void print_ptrs() const {
         for (std::size_t i = 0; i < items_.size(); ++i)
             std::printf("\n[Param # %d][%p]\n", static_cast<int>(i), static_cast<const void *>(items_[i]));
