@@ -3,6 +3,7 @@
 #include <cstdlib>
 
 #include "env/kinds.h"
+#include "env/user_callbacks.h"
 
 namespace vsk {
 
@@ -37,6 +38,7 @@ void Free_OCIEnv(OCIEnv *env) noexcept {
         if (env->toUtf8 != no_iconv()) iconv_close(env->toUtf8);
         if (env->fromUtf8 != no_iconv()) iconv_close(env->fromUtf8);
     }
+    free_user_callbacks(env);
     Free_OCIError(env->errorHandle);
     delete_record(env);
 }

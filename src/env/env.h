@@ -13,7 +13,7 @@ namespace vsk {
 
 // User callbacks are kept per OCI function code.
 constexpr int kFunctionCodeSlots = 153;
-using UserCallbackFn = sword (*)(...);
+struct UcbSet;
 
 }  // namespace vsk
 
@@ -28,9 +28,9 @@ struct OCIEnv {
     ub1 otlMode;
     ub1 rogueWaveMode;
     ub1 rogueWaveDblinkMode;
-    vsk::UserCallbackFn ucbEntry[vsk::kFunctionCodeSlots];
-    vsk::UserCallbackFn ucbReplace[vsk::kFunctionCodeSlots];
-    vsk::UserCallbackFn ucbExit[vsk::kFunctionCodeSlots];
+    vsk::UcbSet *ucbEntry[vsk::kFunctionCodeSlots];
+    vsk::UcbSet *ucbReplace[vsk::kFunctionCodeSlots];
+    vsk::UcbSet *ucbExit[vsk::kFunctionCodeSlots];
     sb4 charsetId;
     ub1 isUtf16;
     iconv_t toUtf8;

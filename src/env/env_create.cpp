@@ -6,6 +6,7 @@
 #include "env/message_catalog.h"
 #include "env/process_globals.h"
 #include "env/trace.h"
+#include "env/user_callbacks.h"
 #include "nls/charset.h"
 #include "nls/transcode.h"
 
@@ -85,6 +86,7 @@ VSK_EXPORT sword OCIEnvInit(OCIEnv **envhpp, ub4 mode, size_t xtramem_sz, void *
         *usrmempp = env->hdr.usrmem;
     }
 
+    o2pLoadUCBs(env);
     SetNlsMessagesPath();
     if (!(mode & OCI_UTF16)) InitNls(env, 0);
     create_thread_key_once();

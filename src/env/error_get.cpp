@@ -3,6 +3,7 @@
 #include <cstring>
 #include <string>
 
+#include "env/call_frame.h"
 #include "env/env.h"
 #include "env/export.h"
 #include "env/message_table.h"
@@ -67,15 +68,22 @@ VSK_EXPORT sword OCIErrorGet(void *hndlp, ub4 recordno, OraText *sqlstate, sb4 *
     OCIError *err = nullptr;
     if (sword rc = find_error_handle(hndlp, type, &env, &err); rc != OCI_SUCCESS) return rc;
 
+    CallFrame frame(env, OCI_FNCODE_ERRORGET);
+    frame.enter(hndlp, recordno, sqlstate, errcodep, bufp, bufsiz, type);
     const ErrorRecord *rec = err->records.nth(recordno - 1);
-    if (!rec) return OCI_NO_DATA;
+    if (!rec) {
+        frame.set(OCI_NO_DATA);
+        return frame.leave(hndlp, recordno, sqlstate, errcodep, bufp, bufsiz, type);
+    }
     *errcodep = (rec->content & ERR_HAS_CODE) ? static_cast<sb4>(rec->errcode) : 0;
     try {
         std::string text = (rec->content & ERR_HAS_MSG) ? rec->msg : std::string(o2pGetErrorText(rec->errcode));
-        return copy_out_text(env, err, text, bufp, bufsiz);
+        // A text that cannot be converted fails the call before the exit callbacks.
+        if (copy_out_text(env, err, text, bufp, bufsiz) != OCI_SUCCESS) return OCI_ERROR;
     } catch (...) {
         return OCI_ERROR;
     }
+    return frame.leave(hndlp, recordno, sqlstate, errcodep, bufp, bufsiz, type);
 }
 
 VSK_EXPORT sword OCIPGErrorGet(void *hndlp, ub4 recordno, OraText *sqlstatep, ub4 sqlstatesiz, OraText *bufp,

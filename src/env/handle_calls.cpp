@@ -1,4 +1,5 @@
 // OCIHandleAlloc, OCIHandleFree, OCIDescriptorAlloc, OCIDescriptorFree.
+#include "env/call_frame.h"
 #include "env/env.h"
 #include "env/export.h"
 #include "env/kinds.h"
@@ -75,25 +76,28 @@ VSK_EXPORT sword OCIHandleAlloc(const void *parenth, void **hndlpp, const ub4 ty
         env = static_cast<OCIEnv *>(parent);
     }
 
-    _ClearErrorHandle(env->errorHandle);
-    if (xtramem_sz != 0 && !usrmempp) {
-        AddErrorRecord(env->errorHandle, OCI_ERROR, kErrBufferInvalid);
-        return OCI_ERROR;
-    }
-    void *record = kind_info(kind)->alloc(type);
-    if (!record) {
-        AddErrorRecord(env->errorHandle, OCI_ERROR, kErrNoMemory);
-        return OCI_ERROR;
-    }
-    if (kind == HANDLE_OCIEnv) inherit_from_parent(static_cast<OCIEnv *>(record), env);
-    if (!link_record(record, kind, parent, env) || !attach_user_memory(record, xtramem_sz, usrmempp)) {
-        discard_record(record, kind, parent, env);
-        *hndlpp = nullptr;
-        AddErrorRecord(env->errorHandle, OCI_ERROR, kErrNoMemory);
-        return OCI_ERROR;
-    }
-    *hndlpp = record;
-    return OCI_SUCCESS;
+    auto work = [&]() -> sword {
+        _ClearErrorHandle(env->errorHandle);
+        if (xtramem_sz != 0 && !usrmempp) {
+            AddErrorRecord(env->errorHandle, OCI_ERROR, kErrBufferInvalid);
+            return OCI_ERROR;
+        }
+        void *record = kind_info(kind)->alloc(type);
+        if (!record) {
+            AddErrorRecord(env->errorHandle, OCI_ERROR, kErrNoMemory);
+            return OCI_ERROR;
+        }
+        if (kind == HANDLE_OCIEnv) inherit_from_parent(static_cast<OCIEnv *>(record), env);
+        if (!link_record(record, kind, parent, env) || !attach_user_memory(record, xtramem_sz, usrmempp)) {
+            discard_record(record, kind, parent, env);
+            *hndlpp = nullptr;
+            AddErrorRecord(env->errorHandle, OCI_ERROR, kErrNoMemory);
+            return OCI_ERROR;
+        }
+        *hndlpp = record;
+        return OCI_SUCCESS;
+    };
+    return run_in_frame(env, OCI_FNCODE_HANDLEALLOC, work, parenth, hndlpp, type, xtramem_sz, usrmempp);
 }
 
 VSK_EXPORT sword OCIHandleFree(void *hndlp, const ub4 type) {
@@ -118,15 +122,19 @@ VSK_EXPORT sword OCIHandleFree(void *hndlp, const ub4 type) {
         return OCI_SUCCESS;
     }
     if (!is_kind(parent, HANDLE_OCIEnv)) return OCI_INVALID_HANDLE;
-    _ClearErrorHandle(parent->errorHandle);
-    if (kind == HANDLE_OCIStmt && static_cast<OCIStmt *>(hndlp)->fromCache == 1) {
-        AddErrorRecord(parent->errorHandle, OCI_ERROR, kErrStmtHandle);
-        return OCI_ERROR;
-    }
-    parent->children.remove(hndlp);
-    if (kind == HANDLE_OCIEnv) close_trace_log();
-    kind_info(kind)->release(hndlp);
-    return OCI_SUCCESS;
+    auto work = [&]() -> sword {
+        _ClearErrorHandle(parent->errorHandle);
+        if (kind == HANDLE_OCIStmt && static_cast<OCIStmt *>(hndlp)->fromCache == 1) {
+            AddErrorRecord(parent->errorHandle, OCI_ERROR, kErrStmtHandle);
+            return OCI_ERROR;
+        }
+        parent->children.remove(hndlp);
+        if (kind == HANDLE_OCIEnv) close_trace_log();
+        kind_info(kind)->release(hndlp);
+        return OCI_SUCCESS;
+    };
+    // The handle is gone by the time exit callbacks run; they get its address only.
+    return run_in_frame(parent, OCI_FNCODE_HANDLEFREE, work, hndlp, type);
 }
 
 VSK_EXPORT sword OCIDescriptorAlloc(const void *parenth, void **descpp, const ub4 type, const size_t xtramem_sz,
@@ -140,19 +148,22 @@ VSK_EXPORT sword OCIDescriptorAlloc(const void *parenth, void **descpp, const ub
     }
     HandleKind kind = kind_for_descriptor_type(type);
     if (!kind) return OCI_INVALID_HANDLE;
-    void *record = kind_info(kind)->alloc(type);
-    if (!record) {
-        AddErrorRecord(env->errorHandle, OCI_ERROR, kErrNoMemory);
-        return OCI_ERROR;
-    }
-    if (!link_record(record, kind, env, env) || !attach_user_memory(record, xtramem_sz, usrmempp)) {
-        discard_record(record, kind, env, env);
-        *descpp = nullptr;
-        AddErrorRecord(env->errorHandle, OCI_ERROR, kErrNoMemory);
-        return OCI_ERROR;
-    }
-    *descpp = record;
-    return OCI_SUCCESS;
+    auto work = [&]() -> sword {
+        void *record = kind_info(kind)->alloc(type);
+        if (!record) {
+            AddErrorRecord(env->errorHandle, OCI_ERROR, kErrNoMemory);
+            return OCI_ERROR;
+        }
+        if (!link_record(record, kind, env, env) || !attach_user_memory(record, xtramem_sz, usrmempp)) {
+            discard_record(record, kind, env, env);
+            *descpp = nullptr;
+            AddErrorRecord(env->errorHandle, OCI_ERROR, kErrNoMemory);
+            return OCI_ERROR;
+        }
+        *descpp = record;
+        return OCI_SUCCESS;
+    };
+    return run_in_frame(env, OCI_FNCODE_DESCRIPTORALLOC, work, parenth, descpp, type, xtramem_sz, usrmempp);
 }
 
 VSK_EXPORT sword OCIDescriptorFree(void *descp, const ub4 type) {
