@@ -14,6 +14,7 @@ struct OCIServer {
     ub4 defaultCursorMode;
     ub4 defaultCursorTxMode;
     ub1 stmtLevelTx;
+    ub1 nonBlocking;
 };
 
 struct OCISession {
@@ -21,6 +22,8 @@ struct OCISession {
     std::string username;
     std::string password;
     std::string newPassword;
+    std::string module;
+    std::string sslmode;
     vsk::PtrList<char> texts;
 };
 
@@ -28,11 +31,13 @@ struct OCISvcCtx {
     vsk::Header hdr;
     OCIServer *server;
     OCISession *session;
+    void *trans;
     vsk::PtrList<void> stmts;
 };
 
 struct OCISPool {
     vsk::Header hdr;
+    ub4 stmtCacheSize;
 };
 
 namespace vsk {

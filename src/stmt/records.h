@@ -3,6 +3,8 @@
 
 #include <oci.h>
 
+#include <string>
+
 #include "env/handle.h"
 #include "env/list.h"
 
@@ -22,6 +24,11 @@ struct OCIStmt {
     OCISvcCtx *svcctx;
     // Set for statements handed out by the statement cache; those go back through OCIStmtRelease.
     ub1 fromCache;
+    ub2 stmtType;
+    ub4 cursorMode;
+    ub4 cursorTxMode;
+    ub4 prefetchRows;
+    std::string sqlText;
     vsk::PtrList<OCIBind> binds;
     vsk::PtrList<OCIDefine> defines;
     vsk::PtrList<void> memCache;
@@ -39,6 +46,7 @@ struct OCIDescribe {
 struct OCITrans {
     vsk::Header hdr;
     XID *xid;
+    ub4 timeout;
 };
 
 namespace vsk {

@@ -1,0 +1,205 @@
+// Attributes of service contexts, servers, sessions and session pools.
+#include <cstdlib>
+#include <cstring>
+#include <string>
+
+#include "connect/records.h"
+#include "env/attributes.h"
+#include "env/env.h"
+#include "env/trace.h"
+#include "nls/transcode.h"
+
+namespace vsk {
+
+namespace {
+
+bool usable(void *h, HandleKind kind, OCIError *errhp) noexcept {
+    return is_kind(h, kind) && is_kind(errhp, HANDLE_OCIError);
+}
+
+sword refuse(OCIError *errhp, ub4 number) noexcept {
+    AddErrorRecord(errhp, OCI_ERROR, number);
+    return OCI_ERROR;
+}
+
+// A text attribute: size bytes of value, converted to UTF-8 in UTF-16 environments.
+sword set_text(OCISession *session, std::string *field, const void *value, ub4 size) noexcept {
+    try {
+        field->clear();
+        if (!value || size == 0) return OCI_SUCCESS;
+        OCIEnv *env = env_of(session->hdr.parenth);
+        if (env && env->isUtf16) {
+            CharBuffer out;
+            std::size_t outlen = 0;
+            int err = 0;
+            if (transcode(env->toUtf8, &err, static_cast<const char *>(value), size, out, &outlen) < 0) {
+                AddConversionErrorRecord(env->errorHandle, err);
+                return OCI_ERROR;
+            }
+            field->assign(out ? out.get() : "", outlen);
+        } else {
+            field->assign(static_cast<const char *>(value), size);
+        }
+        return OCI_SUCCESS;
+    } catch (...) {
+        return OCI_ERROR;
+    }
+}
+
+}  // namespace
+
+sword Get_OCISvcCtx(void *h, void *attributep, ub4 *sizep, ub4 attrtype, OCIError *errhp) noexcept {
+    if (!usable(h, HANDLE_OCISvcCtx, errhp) || !attributep) return OCI_ERROR;
+    auto *svc = static_cast<OCISvcCtx *>(h);
+    if (sizep) *sizep = 0;
+    switch (attrtype) {
+    case OCI_ATTR_ENV:
+        if (!is_kind(svc->hdr.parenth, HANDLE_OCIEnv)) return OCI_INVALID_HANDLE;
+        *static_cast<void **>(attributep) = svc->hdr.parenth;
+        return OCI_SUCCESS;
+    case OCI_ATTR_SERVER:
+        if (!is_kind(svc->server, HANDLE_OCIServer)) return OCI_INVALID_HANDLE;
+        *static_cast<OCIServer **>(attributep) = svc->server;
+        return OCI_SUCCESS;
+    case OCI_ATTR_SESSION:
+        if (!is_kind(svc->session, HANDLE_OCISession)) return OCI_INVALID_HANDLE;
+        *static_cast<OCISession **>(attributep) = svc->session;
+        return OCI_SUCCESS;
+    case OCI_ATTR_TRANS:
+    case 44:   // OCI_ATTR_IN_V8_MODE
+    case 176:  // OCI_ATTR_STMTCACHESIZE
+        return OCI_SUCCESS;
+    default:
+        return OCI_ERROR;
+    }
+}
+
+sword Set_OCISvcCtx(void *h, void *attributep, ub4, ub4 attrtype, OCIError *errhp) noexcept {
+    if (!usable(h, HANDLE_OCISvcCtx, errhp)) return OCI_ERROR;
+    auto *svc = static_cast<OCISvcCtx *>(h);
+    switch (attrtype) {
+    case OCI_ATTR_SERVER:
+        if (attributep && !is_kind(attributep, HANDLE_OCIServer)) return OCI_ERROR;
+        ocitrace(TRACE_SVCCTX, "Set_OCISvcCtx", "setting %p.server = %p\n", h, attributep);
+        svc->server = static_cast<OCIServer *>(attributep);
+        return OCI_SUCCESS;
+    case OCI_ATTR_SESSION:
+        if (attributep && !is_kind(attributep, HANDLE_OCISession)) return OCI_ERROR;
+        ocitrace(TRACE_SVCCTX, "Set_OCISvcCtx", "setting %p.session = %p\n", h, attributep);
+        svc->session = static_cast<OCISession *>(attributep);
+        return OCI_SUCCESS;
+    case OCI_ATTR_TRANS:
+        svc->trans = attributep;
+        return OCI_SUCCESS;
+    case 176:  // OCI_ATTR_STMTCACHESIZE
+        return OCI_SUCCESS;
+    default:
+        return OCI_ERROR;
+    }
+}
+
+sword Get_OCIServer(void *h, void *attributep, ub4 *sizep, ub4 attrtype, OCIError *errhp) noexcept {
+    if (!usable(h, HANDLE_OCIServer, errhp) || !attributep) return OCI_INVALID_HANDLE;
+    auto *srv = static_cast<OCIServer *>(h);
+    switch (attrtype) {
+    case OCI_ATTR_NONBLOCKING_MODE:
+        put_attr<ub1>(attributep, sizep, srv->nonBlocking);
+        return OCI_SUCCESS;
+    case OCI_ATTR_ENV:
+        *static_cast<void **>(attributep) = srv->hdr.parenth;
+        return OCI_SUCCESS;
+    case 143:  // OCI_ATTR_SERVER_STATUS: no connection yet
+        put_attr<ub4>(attributep, sizep, 0);
+        return OCI_SUCCESS;
+    case OCI_ATTR_CURSOR_MODE:
+        put_attr<ub4>(attributep, sizep, srv->defaultCursorMode);
+        return OCI_SUCCESS;
+    case OCI_ATTR_CURSOR_TX_MODE:
+        put_attr<ub4>(attributep, sizep, srv->defaultCursorTxMode);
+        return OCI_SUCCESS;
+    default:
+        return refuse(errhp, kErrAttrValueInvalid);
+    }
+}
+
+sword Set_OCIServer(void *h, void *attributep, ub4, ub4 attrtype, OCIError *errhp) noexcept {
+    if (!usable(h, HANDLE_OCIServer, errhp)) return OCI_INVALID_HANDLE;
+    auto *srv = static_cast<OCIServer *>(h);
+    switch (attrtype) {
+    case OCI_ATTR_NONBLOCKING_MODE:
+        srv->nonBlocking = !srv->nonBlocking;
+        return OCI_SUCCESS;
+    case 129:
+        return OCI_SUCCESS;
+    case OCI_ATTR_CURSOR_MODE:
+        if (!attributep || read_attr<ub4>(attributep) >= 3) return refuse(errhp, kErrAttrValueInvalid);
+        srv->defaultCursorMode = read_attr<ub4>(attributep);
+        return OCI_SUCCESS;
+    case OCI_ATTR_CURSOR_TX_MODE: {
+        ub4 v = attributep ? read_attr<ub4>(attributep) : 1;
+        if (v != 0 && v != 5 && v != 6) return refuse(errhp, kErrAttrValueInvalid);
+        srv->defaultCursorTxMode = v;
+        return OCI_SUCCESS;
+    }
+    default:
+        return refuse(errhp, kErrAttrValueInvalid);
+    }
+}
+
+sword Get_OCISession(void *h, void *attributep, ub4 *sizep, ub4 attrtype, OCIError *errhp) noexcept {
+    if (!is_kind(h, HANDLE_OCISession) || !errhp || !attributep) return OCI_ERROR;
+    auto *session = static_cast<OCISession *>(h);
+    if (attrtype == OCI_ATTR_USERNAME) {
+        if (session->username.empty()) return OCI_SUCCESS;
+        // The application owns the copy.
+        char *copy = static_cast<char *>(std::malloc(session->username.size() + 1));
+        if (!copy) return refuse(errhp, 16506);
+        std::memcpy(copy, session->username.c_str(), session->username.size() + 1);
+        *static_cast<char **>(attributep) = copy;
+        if (sizep) *sizep = static_cast<ub4>(session->username.size());
+        return OCI_SUCCESS;
+    }
+    return refuse(errhp, kErrAttrInvalid);
+}
+
+sword Set_OCISession(void *h, void *attributep, ub4 size, ub4 attrtype, OCIError *errhp) noexcept {
+    if (!is_kind(h, HANDLE_OCISession) || !errhp) return OCI_ERROR;
+    auto *session = static_cast<OCISession *>(h);
+    switch (attrtype) {
+    case OCI_ATTR_USERNAME: return set_text(session, &session->username, attributep, size);
+    case OCI_ATTR_PASSWORD: return set_text(session, &session->password, attributep, size);
+    case 366: return set_text(session, &session->module, attributep, size);  // OCI_ATTR_MODULE
+    case OCI_ATTR_SSLMODE: return set_text(session, &session->sslmode, attributep, size);
+    case 86: case 99: case 100: case 169: case 273: case 275: case 276: case 277: case 278: case 300:
+    case 367: case 368: case 369:
+        return OCI_SUCCESS;
+    default:
+        return OCI_ERROR;
+    }
+}
+
+sword Get_OCISPool(void *h, void *attributep, ub4 *, ub4 attrtype, OCIError *errhp) noexcept {
+    if (!is_kind(h, HANDLE_OCISPool) || !errhp) return OCI_ERROR;
+    (void)attributep;
+    if (attrtype == 208 || attrtype == 308 || attrtype == 309 || (attrtype >= 310 && attrtype <= 314))
+        return OCI_SUCCESS;
+    return refuse(errhp, kErrAttrInvalid);
+}
+
+sword Set_OCISPool(void *h, void *attributep, ub4, ub4 attrtype, OCIError *errhp) noexcept {
+    if (!is_kind(h, HANDLE_OCISPool) || !errhp) return OCI_ERROR;
+    auto *pool = static_cast<OCISPool *>(h);
+    switch (attrtype) {
+    case 208:  // OCI_ATTR_SPOOL_STMTCACHESIZE
+        if (!attributep) return OCI_ERROR;
+        pool->stmtCacheSize = read_attr<ub4>(attributep);
+        return OCI_SUCCESS;
+    case 308:  // OCI_ATTR_SPOOL_TIMEOUT
+    case 309:  // OCI_ATTR_SPOOL_GETMODE
+        return OCI_SUCCESS;
+    default:
+        return OCI_ERROR;
+    }
+}
+
+}  // namespace vsk

@@ -1,0 +1,147 @@
+// Attributes of statements, transactions, binds and defines, describe and parameter handles.
+#include <cstdlib>
+#include <cstring>
+
+#include "env/attributes.h"
+#include "env/env.h"
+#include "stmt/records.h"
+
+namespace vsk {
+
+namespace {
+
+sword refuse(OCIError *errhp, ub4 number) noexcept {
+    AddErrorRecord(errhp, OCI_ERROR, number);
+    return OCI_ERROR;
+}
+
+bool valid_cursor_tx_mode(ub4 v) noexcept { return v == 0 || v == 5 || v == 6; }
+
+}  // namespace
+
+sword Get_OCIStmt(void *h, void *attributep, ub4 *sizep, ub4 attrtype, OCIError *errhp) noexcept {
+    if (!is_kind(h, HANDLE_OCIStmt) || !is_kind(errhp, HANDLE_OCIError) || !attributep) return OCI_INVALID_HANDLE;
+    auto *stmt = static_cast<OCIStmt *>(h);
+    switch (attrtype) {
+    case OCI_ATTR_ENV:
+        *static_cast<void **>(attributep) = stmt->hdr.parenth;
+        return OCI_SUCCESS;
+    case OCI_ATTR_ROW_COUNT:
+    case OCI_ATTR_PARAM_COUNT:
+    case 164:  // OCI_ATTR_ROWS_FETCHED
+    case 197:  // OCI_ATTR_CURRENT_POSITION
+        put_attr<ub4>(attributep, sizep, 0);  // nothing executed yet
+        return OCI_SUCCESS;
+    case 182:  // OCI_ATTR_STMT_STATE: initialized
+        put_attr<ub4>(attributep, sizep, 1);
+        return OCI_SUCCESS;
+    case OCI_ATTR_STMT_TYPE:
+        // The library's own statement types (65000 and up) are not OCI types.
+        put_attr<ub2>(attributep, sizep, stmt->stmtType >= 65000 ? 0 : stmt->stmtType);
+        return OCI_SUCCESS;
+    case 144: {  // OCI_ATTR_STATEMENT: valid until the statement is freed
+        auto *copy = static_cast<char *>(AllocateMemFromStmtCache(stmt, stmt->sqlText.size() + 1));
+        if (!copy) return refuse(errhp, 16506);
+        std::memcpy(copy, stmt->sqlText.c_str(), stmt->sqlText.size() + 1);
+        *static_cast<char **>(attributep) = copy;
+        if (sizep) *sizep = static_cast<ub4>(stmt->sqlText.size());
+        return OCI_SUCCESS;
+    }
+    case OCI_ATTR_CURSOR_MODE:
+        put_attr<ub4>(attributep, sizep, stmt->cursorMode);
+        return OCI_SUCCESS;
+    case OCI_ATTR_CURSOR_TX_MODE:
+        put_attr<ub4>(attributep, sizep, stmt->cursorTxMode);
+        return OCI_SUCCESS;
+    default:
+        return refuse(errhp, kErrAttrValueInvalid);
+    }
+}
+
+sword Set_OCIStmt(void *h, void *attributep, ub4, ub4 attrtype, OCIError *errhp) noexcept {
+    if (!is_kind(h, HANDLE_OCIStmt) || !is_kind(errhp, HANDLE_OCIError) || !attributep) return OCI_ERROR;
+    auto *stmt = static_cast<OCIStmt *>(h);
+    ub4 v = read_attr<ub4>(attributep);
+    switch (attrtype) {
+    case OCI_ATTR_PREFETCH_ROWS:
+        stmt->prefetchRows = v;
+        return OCI_SUCCESS;
+    case OCI_ATTR_CURSOR_MODE:
+        if (v >= 3) break;
+        stmt->cursorMode = v;
+        return OCI_SUCCESS;
+    case OCI_ATTR_CURSOR_TX_MODE:
+        if (!valid_cursor_tx_mode(v)) break;
+        stmt->cursorTxMode = v;
+        return OCI_SUCCESS;
+    default:
+        break;
+    }
+    return refuse(errhp, kErrAttrValueInvalid);
+}
+
+sword Get_OCITrans(void *h, void *attributep, ub4 *sizep, ub4 attrtype, OCIError *errhp) noexcept {
+    if (!is_kind(h, HANDLE_OCITrans) || !is_kind(errhp, HANDLE_OCIError)) return OCI_INVALID_HANDLE;
+    auto *trans = static_cast<OCITrans *>(h);
+    if (!attributep) return refuse(errhp, kErrAttrInvalid);
+    switch (attrtype) {
+    case OCI_ATTR_XID:
+        *static_cast<XID **>(attributep) = trans->xid;
+        if (sizep) *sizep = sizeof(XID);
+        return OCI_SUCCESS;
+    case OCI_ATTR_TRANS_NAME:
+        *static_cast<char **>(attributep) = trans->xid ? trans->xid->data : nullptr;
+        if (sizep)
+            *sizep = trans->xid ? static_cast<ub4>(trans->xid->gtrid_length + trans->xid->bqual_length) : sizeof(XID);
+        return OCI_SUCCESS;
+    case 142:  // OCI_ATTR_TRANS_TIMEOUT
+        put_attr<ub4>(attributep, sizep, trans->timeout);
+        return OCI_SUCCESS;
+    default:
+        return refuse(errhp, kErrAttrInvalid);
+    }
+}
+
+sword Set_OCITrans(void *h, void *attributep, ub4 size, ub4 attrtype, OCIError *errhp) noexcept {
+    if (!is_kind(h, HANDLE_OCITrans) || !is_kind(errhp, HANDLE_OCIError)) return OCI_INVALID_HANDLE;
+    auto *trans = static_cast<OCITrans *>(h);
+    if (!attributep) return refuse(errhp, kErrAttrInvalid);
+    switch (attrtype) {
+    case OCI_ATTR_XID:
+    case OCI_ATTR_TRANS_NAME: {
+        if (attrtype == OCI_ATTR_XID && size != sizeof(XID)) return refuse(errhp, kErrAttrSize);
+        if (!trans->xid && !(trans->xid = static_cast<XID *>(alloc_zeroed(sizeof(XID)))))
+            return refuse(errhp, 16506);
+        if (attrtype == OCI_ATTR_XID) {
+            std::memcpy(trans->xid, attributep, sizeof(XID));
+        } else {
+            std::size_t n = size < XIDDATASIZE ? size : XIDDATASIZE;
+            std::memset(trans->xid, 0, sizeof(XID));
+            trans->xid->gtrid_length = static_cast<long>(n);
+            std::memcpy(trans->xid->data, attributep, n);
+        }
+        return OCI_SUCCESS;
+    }
+    case 142:  // OCI_ATTR_TRANS_TIMEOUT
+        trans->timeout = read_attr<ub4>(attributep);
+        return OCI_SUCCESS;
+    default:
+        return refuse(errhp, kErrAttrInvalid);
+    }
+}
+
+sword Get_OCIBind(void *, void *, ub4 *, ub4, OCIError *) noexcept { return OCI_ERROR; }
+sword Set_OCIBind(void *, void *, ub4, ub4, OCIError *) noexcept { return OCI_ERROR; }
+
+// Describe and parameter attributes come with describe support; until then every number is refused.
+sword Get_OCIDescribe(void *h, void *, ub4 *, ub4, OCIError *errhp) noexcept {
+    if (!is_kind(h, HANDLE_OCIDescribe)) return OCI_INVALID_HANDLE;
+    return refuse(errhp, kErrAttrInvalid);
+}
+
+sword Get_OCIParam(void *h, void *, ub4 *, ub4, OCIError *errhp) noexcept {
+    if (!is_kind(h, HANDLE_OCIParam)) return OCI_INVALID_HANDLE;
+    return refuse(errhp, kErrAttrInvalid);
+}
+
+}  // namespace vsk
