@@ -54,19 +54,11 @@ OCIEnv *env_of(void *handle) noexcept {
 }
 
 void *AllocateMemFromEnvCache(OCIEnv *env, std::size_t size) noexcept {
-    if (!is_kind(env, HANDLE_OCIEnv) || size == 0) return nullptr;
-    void *block = alloc_raw(size);
-    if (block && !env->memCache.append(block)) {
-        std::free(block);
-        return nullptr;
-    }
-    return block;
+    return is_kind(env, HANDLE_OCIEnv) ? cache_block(env->memCache, size) : nullptr;
 }
 
 void FreeMemFromEnvCache(OCIEnv *env) noexcept {
-    if (!is_kind(env, HANDLE_OCIEnv)) return;
-    for (void *block : env->memCache) std::free(block);
-    env->memCache.clear();
+    if (is_kind(env, HANDLE_OCIEnv)) free_cache(env->memCache);
 }
 
 }  // namespace vsk

@@ -57,6 +57,24 @@ bool should_fail() noexcept;
 void *alloc_zeroed(std::size_t size) noexcept;
 void *alloc_raw(std::size_t size) noexcept;
 
+// Blocks handed to the application that live as long as their owner's cache list.
+template <class List>
+void *cache_block(List &cache, std::size_t size) noexcept {
+    if (size == 0) return nullptr;
+    void *block = alloc_raw(size);
+    if (block && !cache.append(block)) {
+        std::free(block);
+        return nullptr;
+    }
+    return block;
+}
+
+template <class List>
+void free_cache(List &cache) noexcept {
+    for (void *block : cache) std::free(block);
+    cache.clear();
+}
+
 // A value-initialised (so zero-filled) record with its kind set; null on failure.
 template <class R>
 R *new_record(HandleKind kind) noexcept {

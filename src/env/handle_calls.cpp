@@ -56,6 +56,25 @@ bool attach_user_memory(void *record, size_t xtramem_sz, void **usrmempp) noexce
     return true;
 }
 
+// Makes, links and hands out a record of kind; on failure nothing is left and error 16506 recorded.
+sword make_record(HandleKind kind, ub4 type, void *parent, OCIEnv *env, size_t xtramem_sz, void **usrmempp,
+                  void **out) noexcept {
+    void *record = kind_info(kind)->alloc(type);
+    if (!record) {
+        AddErrorRecord(env->errorHandle, OCI_ERROR, kErrNoMemory);
+        return OCI_ERROR;
+    }
+    if (kind == HANDLE_OCIEnv) inherit_from_parent(static_cast<OCIEnv *>(record), env);
+    if (!link_record(record, kind, parent, env) || !attach_user_memory(record, xtramem_sz, usrmempp)) {
+        discard_record(record, kind, parent, env);
+        *out = nullptr;
+        AddErrorRecord(env->errorHandle, OCI_ERROR, kErrNoMemory);
+        return OCI_ERROR;
+    }
+    *out = record;
+    return OCI_SUCCESS;
+}
+
 }  // namespace
 
 extern "C" {
@@ -82,20 +101,7 @@ VSK_EXPORT sword OCIHandleAlloc(const void *parenth, void **hndlpp, const ub4 ty
             AddErrorRecord(env->errorHandle, OCI_ERROR, kErrBufferInvalid);
             return OCI_ERROR;
         }
-        void *record = kind_info(kind)->alloc(type);
-        if (!record) {
-            AddErrorRecord(env->errorHandle, OCI_ERROR, kErrNoMemory);
-            return OCI_ERROR;
-        }
-        if (kind == HANDLE_OCIEnv) inherit_from_parent(static_cast<OCIEnv *>(record), env);
-        if (!link_record(record, kind, parent, env) || !attach_user_memory(record, xtramem_sz, usrmempp)) {
-            discard_record(record, kind, parent, env);
-            *hndlpp = nullptr;
-            AddErrorRecord(env->errorHandle, OCI_ERROR, kErrNoMemory);
-            return OCI_ERROR;
-        }
-        *hndlpp = record;
-        return OCI_SUCCESS;
+        return make_record(kind, type, parent, env, xtramem_sz, usrmempp, hndlpp);
     };
     return run_in_frame(env, OCI_FNCODE_HANDLEALLOC, work, parenth, hndlpp, type, xtramem_sz, usrmempp);
 }
@@ -148,21 +154,7 @@ VSK_EXPORT sword OCIDescriptorAlloc(const void *parenth, void **descpp, const ub
     }
     HandleKind kind = kind_for_descriptor_type(type);
     if (!kind) return OCI_INVALID_HANDLE;
-    auto work = [&]() -> sword {
-        void *record = kind_info(kind)->alloc(type);
-        if (!record) {
-            AddErrorRecord(env->errorHandle, OCI_ERROR, kErrNoMemory);
-            return OCI_ERROR;
-        }
-        if (!link_record(record, kind, env, env) || !attach_user_memory(record, xtramem_sz, usrmempp)) {
-            discard_record(record, kind, env, env);
-            *descpp = nullptr;
-            AddErrorRecord(env->errorHandle, OCI_ERROR, kErrNoMemory);
-            return OCI_ERROR;
-        }
-        *descpp = record;
-        return OCI_SUCCESS;
-    };
+    auto work = [&]() -> sword { return make_record(kind, type, env, env, xtramem_sz, usrmempp, descpp); };
     return run_in_frame(env, OCI_FNCODE_DESCRIPTORALLOC, work, parenth, descpp, type, xtramem_sz, usrmempp);
 }
 

@@ -55,19 +55,11 @@ void Free_OCITrans(void *h) noexcept {
 }
 
 void *AllocateMemFromStmtCache(OCIStmt *stmt, std::size_t size) noexcept {
-    if (!is_kind(stmt, HANDLE_OCIStmt) || size == 0) return nullptr;
-    void *block = alloc_raw(size);
-    if (block && !stmt->memCache.append(block)) {
-        std::free(block);
-        return nullptr;
-    }
-    return block;
+    return is_kind(stmt, HANDLE_OCIStmt) ? cache_block(stmt->memCache, size) : nullptr;
 }
 
 void FreeMemFromStmtCache(OCIStmt *stmt) noexcept {
-    if (!is_kind(stmt, HANDLE_OCIStmt)) return;
-    for (void *block : stmt->memCache) std::free(block);
-    stmt->memCache.clear();
+    if (is_kind(stmt, HANDLE_OCIStmt)) free_cache(stmt->memCache);
 }
 
 }  // namespace vsk
