@@ -1,0 +1,67 @@
+#include <gtest/gtest.h>
+#include <oci.h>
+
+#include <cstring>
+
+#include "env/stubs.h"
+#include "scoped_env.h"
+
+namespace {
+
+constexpr ub4 kStubCode = 43;  // any valid function code
+
+class Stubs : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_EQ(OCIEnvCreate(&env, OCI_DEFAULT, nullptr, nullptr, nullptr, nullptr, 0, nullptr), OCI_SUCCESS);
+        ASSERT_EQ(OCIHandleAlloc(env, reinterpret_cast<void **>(&err), OCI_HTYPE_ERROR, 0, nullptr), OCI_SUCCESS);
+    }
+    void TearDown() override { OCIHandleFree(env, OCI_HTYPE_ENV); }
+    sword call_stub(bool callbacks, bool message) {
+        auto stub = VSK_GUARDED_STUB("OCITestStub", "Testing a stub\n", kStubCode, callbacks, message);
+        return vsk::guarded_stub(stub, env, err, static_cast<void *>(env), static_cast<void *>(err));
+    }
+    OCIEnv *env = nullptr;
+    OCIError *err = nullptr;
+};
+
+int exit_calls = 0;
+sword count_exit(void *, void *, ub4, ub4, ub4, sword, sb4 *, va_list) {
+    ++exit_calls;
+    return OCI_ERROR;
+}
+
+TEST_F(Stubs, GuardedStubEndsTheProcessWithoutTheSwitch) {
+    ScopedEnv off("VSK_OCI_UIFCTN_RET_OK", nullptr);
+    EXPECT_EXIT(call_stub(false, false), ::testing::ExitedWithCode(1),
+                "UNIMPLEMENTED FUNCTION CALL OCITestStub IN FILE stubs_test.cpp AT LINE [0-9]+\n");
+}
+
+TEST_F(Stubs, GuardedStubSucceedsWithTheSwitch) {
+    ScopedEnv on("VSK_OCI_UIFCTN_RET_OK", "1");
+    ASSERT_EQ(vsk::register_user_callback(env, OCI_HTYPE_ENV, nullptr, count_exit, nullptr, kStubCode, 2, nullptr),
+              OCI_SUCCESS);
+    exit_calls = 0;
+    EXPECT_EQ(call_stub(true, true), OCI_SUCCESS) << "the stub's own result, whatever callbacks say";
+    EXPECT_EQ(exit_calls, 1);
+    EXPECT_STREQ(err->messageText, "VSK-03001: unsupported feature");
+    EXPECT_TRUE(err->records.empty()) << "the text is left, no record added";
+
+    std::memset(err->messageText, 0, sizeof err->messageText);
+    EXPECT_EQ(call_stub(false, false), OCI_SUCCESS);
+    EXPECT_EQ(exit_calls, 1);
+    EXPECT_EQ(err->messageText[0], 0);
+}
+
+TEST_F(Stubs, ErrorStubAndPendingCall) {
+    EXPECT_EQ(vsk::error_stub("Creating new Object\n"), OCI_ERROR);
+    EXPECT_TRUE(err->records.empty());
+    EXPECT_EQ(vsk::pending_call(env, err, kStubCode, 1, 2), OCI_ERROR);
+    ASSERT_EQ(err->records.size(), 1u);
+    EXPECT_EQ(err->records.nth(0)->errcode, 3001u);
+    // Without an error handle the environment's own one holds the record.
+    EXPECT_EQ(vsk::pending_call(env, nullptr, kStubCode), OCI_ERROR);
+    EXPECT_EQ(env->errorHandle->records.size(), 1u);
+}
+
+}  // namespace
