@@ -3,6 +3,7 @@
 #include <cerrno>
 
 #include "env/env.h"
+#include "env/name_tables.h"
 #include "env/trace.h"
 
 namespace vsk {
@@ -19,12 +20,7 @@ UcbSet **slots_for(OCIEnv *env, ub4 when) noexcept {
 }
 
 const char *ucb_kind_name(ub4 when) noexcept {
-    switch (when) {
-    case UCB_ENTRY: return "OCI_UCBTYPE_ENTRY";
-    case UCB_EXIT: return "OCI_UCBTYPE_EXIT";
-    case UCB_REPLACE: return "OCI_UCBTYPE_REPLACE";
-    default: return "";
-    }
+    return when >= UCB_ENTRY && when <= UCB_REPLACE ? OCICallbackTypes[when] : "";
 }
 
 // Every kind calls with the same code, kind and return-code arguments.

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "env/error.h"
+#include "env/name_tables.h"
 #include "env/process_globals.h"
 #include "env/trace.h"
 #include "scoped_env.h"
@@ -178,6 +179,22 @@ TEST(TraceNames, Tables) {
     EXPECT_STREQ(vsk::o2pGetTypeCodeText(228), "OCI_TYPECODE_OTM/SYSFIRST");
     EXPECT_STREQ(vsk::o2pGetTypeCodeText(320), "OCI_TYPECODE_OTM/SYSLAST");
     EXPECT_STREQ(vsk::o2pGetTypeCodeText(999), "Unknown Type Code");
+}
+
+}  // namespace
+
+namespace {
+
+TEST(ExportedNameTables, AttributesCallbackKindsAndPieces) {
+    EXPECT_STREQ(OCIAttrs[0], "");
+    EXPECT_STREQ(OCIAttrs[OCI_ATTR_FNCODE], "FNCODE");
+    EXPECT_STREQ(OCIAttrs[OCI_ATTR_USERNAME], "USERNAME");
+    EXPECT_STREQ(OCIAttrs[67], "USER_PROPERTY");
+    EXPECT_STREQ(OCIAttrs[100], "INITIAL_CLIENT_ROLES");
+    EXPECT_STREQ(OCIAttrs[136], "OBJ_ID");
+    for (int i = 1; i <= 136; ++i) EXPECT_NE(OCIAttrs[i][0], '\0') << i;
+    EXPECT_STREQ(OCICallbackTypes[2], "OCI_UCBTYPE_EXIT");
+    EXPECT_STREQ(OCIPieceCodes[OCI_LAST_PIECE], "OCI_LAST_PIECE");
 }
 
 }  // namespace
