@@ -59,6 +59,61 @@
 #define SQLT_CFILE SQLT_CFILEE
 #define SQLT_BFILE SQLT_BFILEE
 
+/* OCI7 cursor and logon data areas */
+#define CDA_SIZE 64
+struct cda_head {
+    sb2 v2_rc;
+    ub2 ft;
+    ub4 rpc;
+    ub2 peo;
+    ub1 fc;
+    ub1 rcs1;
+    ub2 rc;
+    ub1 wrn;
+    ub1 rcs2;
+    sword rcs3;
+    struct {
+        struct {
+            ub4 rcs4;
+            ub2 rcs5;
+            ub1 rcs6;
+        } rd;
+        ub4 rcs7;
+        ub2 rcs8;
+    } rid;
+    sword ose;
+    ub1 chk;
+    void *rcsp;
+};
+struct cda_def {
+    sb2 v2_rc;
+    ub2 ft;
+    ub4 rpc;
+    ub2 peo;
+    ub1 fc;
+    ub1 rcs1;
+    ub2 rc;
+    ub1 wrn;
+    ub1 rcs2;
+    sword rcs3;
+    struct {
+        struct {
+            ub4 rcs4;
+            ub2 rcs5;
+            ub1 rcs6;
+        } rd;
+        ub4 rcs7;
+        ub2 rcs8;
+    } rid;
+    sword ose;
+    ub1 chk;
+    void *rcsp;
+    ub1 rcs9[CDA_SIZE - sizeof(struct cda_head)];
+};
+typedef struct cda_def Cda_Def;
+typedef struct cda_def Lda_Def;
+#define HDA_SIZE 256
+
 #define SQLCS_IMPLICIT 1
 #define SQLCS_NCHAR 2
 #define SQLCS_EXPLICIT 3

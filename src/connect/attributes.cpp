@@ -66,8 +66,8 @@ sword Get_OCISvcCtx(void *h, void *attributep, ub4 *sizep, ub4 attrtype, OCIErro
         *static_cast<OCISession **>(attributep) = svc->session;
         return OCI_SUCCESS;
     case OCI_ATTR_TRANS:
-    case 44:   // OCI_ATTR_IN_V8_MODE
-    case 176:  // OCI_ATTR_STMTCACHESIZE
+    case OCI_ATTR_IN_V8_MODE:
+    case OCI_ATTR_STMTCACHESIZE:
         return OCI_SUCCESS;
     default:
         return OCI_ERROR;
@@ -91,7 +91,7 @@ sword Set_OCISvcCtx(void *h, void *attributep, ub4, ub4 attrtype, OCIError *errh
     case OCI_ATTR_TRANS:
         svc->trans = attributep;
         return OCI_SUCCESS;
-    case 176:  // OCI_ATTR_STMTCACHESIZE
+    case OCI_ATTR_STMTCACHESIZE:
         return OCI_SUCCESS;
     default:
         return OCI_ERROR;
@@ -108,7 +108,7 @@ sword Get_OCIServer(void *h, void *attributep, ub4 *sizep, ub4 attrtype, OCIErro
     case OCI_ATTR_ENV:
         *static_cast<void **>(attributep) = srv->hdr.parenth;
         return OCI_SUCCESS;
-    case 143:  // OCI_ATTR_SERVER_STATUS: no connection yet
+    case OCI_ATTR_SERVER_STATUS:  // no connection yet
         put_attr<ub4>(attributep, sizep, 0);
         return OCI_SUCCESS;
     case OCI_ATTR_CURSOR_MODE:
@@ -168,7 +168,7 @@ sword Set_OCISession(void *h, void *attributep, ub4 size, ub4 attrtype, OCIError
     switch (attrtype) {
     case OCI_ATTR_USERNAME: return set_text(session, &session->username, attributep, size);
     case OCI_ATTR_PASSWORD: return set_text(session, &session->password, attributep, size);
-    case 366: return set_text(session, &session->module, attributep, size);  // OCI_ATTR_MODULE
+    case OCI_ATTR_MODULE: return set_text(session, &session->module, attributep, size);
     case OCI_ATTR_SSLMODE: return set_text(session, &session->sslmode, attributep, size);
     case 86: case 99: case 100: case 169: case 273: case 275: case 276: case 277: case 278: case 300:
     case 367: case 368: case 369:
@@ -190,12 +190,12 @@ sword Set_OCISPool(void *h, void *attributep, ub4, ub4 attrtype, OCIError *errhp
     if (!is_kind(h, HANDLE_OCISPool) || !errhp) return OCI_ERROR;
     auto *pool = static_cast<OCISPool *>(h);
     switch (attrtype) {
-    case 208:  // OCI_ATTR_SPOOL_STMTCACHESIZE
+    case OCI_ATTR_SPOOL_STMTCACHESIZE:
         if (!attributep) return OCI_ERROR;
         pool->stmtCacheSize = read_attr<ub4>(attributep);
         return OCI_SUCCESS;
-    case 308:  // OCI_ATTR_SPOOL_TIMEOUT
-    case 309:  // OCI_ATTR_SPOOL_GETMODE
+    case OCI_ATTR_SPOOL_TIMEOUT:
+    case OCI_ATTR_SPOOL_GETMODE:
         return OCI_SUCCESS;
     default:
         return OCI_ERROR;

@@ -5,10 +5,6 @@
 #include "env/export.h"
 #include "env/trace.h"
 
-#ifndef OCI_FNCODE_ATTRSET
-#define OCI_FNCODE_ATTRSET 55
-#endif
-
 using namespace vsk;
 
 namespace {

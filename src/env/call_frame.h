@@ -7,14 +7,6 @@
 #include "env/env.h"
 #include "env/user_callbacks.h"
 
-// Until the public headers carry every function code.
-#ifndef OCI_FNCODE_HANDLEALLOC
-#define OCI_FNCODE_HANDLEALLOC 2
-#define OCI_FNCODE_HANDLEFREE 3
-#define OCI_FNCODE_DESCRIPTORALLOC 4
-#define OCI_FNCODE_ERRORGET 37
-#endif
-
 namespace vsk {
 
 class CallFrame {

@@ -28,18 +28,18 @@ sword Get_OCIStmt(void *h, void *attributep, ub4 *sizep, ub4 attrtype, OCIError 
         return OCI_SUCCESS;
     case OCI_ATTR_ROW_COUNT:
     case OCI_ATTR_PARAM_COUNT:
-    case 164:  // OCI_ATTR_ROWS_FETCHED
-    case 197:  // OCI_ATTR_CURRENT_POSITION
+    case OCI_ATTR_ROWS_FETCHED:
+    case OCI_ATTR_CURRENT_POSITION:
         put_attr<ub4>(attributep, sizep, 0);  // nothing executed yet
         return OCI_SUCCESS;
-    case 182:  // OCI_ATTR_STMT_STATE: initialized
+    case OCI_ATTR_STMT_STATE:  // initialized, not yet executed
         put_attr<ub4>(attributep, sizep, 1);
         return OCI_SUCCESS;
     case OCI_ATTR_STMT_TYPE:
         // The library's own statement types (65000 and up) are not OCI types.
         put_attr<ub2>(attributep, sizep, stmt->stmtType >= 65000 ? 0 : stmt->stmtType);
         return OCI_SUCCESS;
-    case 144: {  // OCI_ATTR_STATEMENT: valid until the statement is freed
+    case OCI_ATTR_STATEMENT: {  // valid until the statement is freed
         auto *copy = static_cast<char *>(AllocateMemFromStmtCache(stmt, stmt->sqlText.size() + 1));
         if (!copy) return refuse(errhp, 16506);
         std::memcpy(copy, stmt->sqlText.c_str(), stmt->sqlText.size() + 1);
@@ -94,7 +94,7 @@ sword Get_OCITrans(void *h, void *attributep, ub4 *sizep, ub4 attrtype, OCIError
         if (sizep)
             *sizep = trans->xid ? static_cast<ub4>(trans->xid->gtrid_length + trans->xid->bqual_length) : sizeof(XID);
         return OCI_SUCCESS;
-    case 142:  // OCI_ATTR_TRANS_TIMEOUT
+    case OCI_ATTR_TRANS_TIMEOUT:
         put_attr<ub4>(attributep, sizep, trans->timeout);
         return OCI_SUCCESS;
     default:
@@ -122,7 +122,7 @@ sword Set_OCITrans(void *h, void *attributep, ub4 size, ub4 attrtype, OCIError *
         }
         return OCI_SUCCESS;
     }
-    case 142:  // OCI_ATTR_TRANS_TIMEOUT
+    case OCI_ATTR_TRANS_TIMEOUT:
         trans->timeout = read_attr<ub4>(attributep);
         return OCI_SUCCESS;
     default:

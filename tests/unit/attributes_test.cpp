@@ -172,11 +172,11 @@ TEST_F(Attributes, StatementBeforeExecution) {
     EXPECT_EQ(type, 0);
     char *sql = nullptr;
     ub4 len = 0;
-    ASSERT_EQ(OCIAttrGet(stmt, OCI_HTYPE_STMT, &sql, &len, 144, err), OCI_SUCCESS);
+    ASSERT_EQ(OCIAttrGet(stmt, OCI_HTYPE_STMT, &sql, &len, OCI_ATTR_STATEMENT, err), OCI_SUCCESS);
     EXPECT_STREQ(sql, "select 1 from dual");
     EXPECT_EQ(len, 18u);
     ub4 state = 0;
-    ASSERT_EQ(OCIAttrGet(stmt, OCI_HTYPE_STMT, &state, nullptr, 182, err), OCI_SUCCESS);
+    ASSERT_EQ(OCIAttrGet(stmt, OCI_HTYPE_STMT, &state, nullptr, OCI_ATTR_STMT_STATE, err), OCI_SUCCESS);
     EXPECT_EQ(state, 1u);
     ub4 mode = 3;
     EXPECT_EQ(OCIAttrSet(stmt, OCI_HTYPE_STMT, &mode, 4, OCI_ATTR_CURSOR_MODE, err), OCI_ERROR);

@@ -1,0 +1,2 @@
+// The same program compiled as C++.
+#include "oci_program.c"
