@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 #include <oci.h>
+#include <ociextp.h>
 
 #include <cstring>
 
@@ -62,6 +63,47 @@ TEST_F(Stubs, ErrorStubAndPendingCall) {
     // Without an error handle the environment's own one holds the record.
     EXPECT_EQ(vsk::pending_call(env, nullptr, kStubCode), OCI_ERROR);
     EXPECT_EQ(env->errorHandle->records.size(), 1u);
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(Stubs, ExportedStubsBehaveByKind) {
+    // An error stub: fails and records nothing.
+    void *instance = nullptr;
+    EXPECT_EQ(OCIObjectNew(env, err, nullptr, OCI_TYPECODE_OBJECT, nullptr, nullptr, OCI_DURATION_SESSION, FALSE,
+                           &instance),
+              OCI_ERROR);
+    EXPECT_TRUE(err->records.empty());
+
+    // A guarded stub with the switch set: succeeds and leaves the 3001 text.
+    ScopedEnv on("VSK_OCI_UIFCTN_RET_OK", "1");
+    EXPECT_EQ(OCIAQEnq(nullptr, err, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, 0), OCI_SUCCESS);
+    EXPECT_STREQ(err->messageText, "VSK-03001: unsupported feature");
+
+    // A call still to be built: fails with record 3001.
+    OCIServer *srv = nullptr;
+    ASSERT_EQ(OCIHandleAlloc(env, reinterpret_cast<void **>(&srv), OCI_HTYPE_SERVER, 0, nullptr), OCI_SUCCESS);
+    EXPECT_EQ(OCIServerAttach(srv, err, reinterpret_cast<const OraText *>("db"), 2, OCI_DEFAULT), OCI_ERROR);
+    ASSERT_EQ(err->records.size(), 1u);
+    EXPECT_EQ(err->records.nth(0)->errcode, 3001u);
+
+    // External-procedure calls answer with nothing.
+    OCIEnv *e = env;
+    OCISvcCtx *s = reinterpret_cast<OCISvcCtx *>(1);
+    OCIError *x = err;
+    EXPECT_EQ(ociepgoe(nullptr, &e, &s, &x), 0);
+    EXPECT_EQ(e, nullptr);
+    EXPECT_EQ(s, nullptr);
+    EXPECT_EQ(x, nullptr);
+    EXPECT_EQ(ociepacm(nullptr, 10), nullptr);
+}
+
+TEST_F(Stubs, ExportedGuardedStubEndsTheProcessWithoutTheSwitch) {
+    ScopedEnv off("VSK_OCI_UIFCTN_RET_OK", nullptr);
+    EXPECT_EXIT(OCIAQEnq(nullptr, err, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, 0),
+                ::testing::ExitedWithCode(1), "UNIMPLEMENTED FUNCTION CALL OCIAQEnq IN FILE stubs_guarded.cpp");
 }
 
 }  // namespace
