@@ -198,3 +198,17 @@ TEST(ExportedNameTables, AttributesCallbackKindsAndPieces) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(TraceNames, DescribeAttributes) {
+    EXPECT_STREQ(vsk::o2pDescribeAttribute(OCI_ATTR_DATA_SIZE), "DATA_SIZE");
+    EXPECT_STREQ(vsk::o2pDescribeAttribute(OCI_ATTR_POSITION), "POSITION");
+    EXPECT_STREQ(vsk::o2pDescribeAttribute(OCI_ATTR_NUM_COLS), "NUM_COLS");
+    EXPECT_STREQ(vsk::o2pDescribeAttribute(OCI_ATTR_TYPECODE), "TYPECODE");
+    EXPECT_STREQ(vsk::o2pDescribeAttribute(OCI_ATTR_LOCKING_MODE), "LOCKING_MODE");
+    EXPECT_EQ(vsk::o2pDescribeAttribute(12), nullptr);
+    EXPECT_EQ(vsk::o2pDescribeAttribute(273), nullptr);
+}
+
+}  // namespace
