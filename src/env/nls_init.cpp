@@ -1,5 +1,6 @@
 // Client character-set choice at environment creation.
 #include <clocale>
+#include <mutex>
 #include <cstdlib>
 #include <string>
 #include <strings.h>
@@ -28,6 +29,10 @@ bool ParseLocale(const char *text, std::string *language, std::string *territory
 }
 
 namespace {
+
+// setlocale returns text that the next call may free: environments created from several
+// threads at once take their turns here.
+std::mutex locale_mutex;
 
 // NLS_LANG as language_territory.charset; true when it settled the character set.
 bool choose_from_nls_lang(OCIEnv *env, const char *nls_lang) {
@@ -67,14 +72,16 @@ void InitNls(OCIEnv *env, ub2 charset) noexcept {
         return;
     }
     try {
+        std::lock_guard<std::mutex> lock(locale_mutex);
         const char *nls_lang = std::getenv("NLS_LANG");
         if (nls_lang && choose_from_nls_lang(env, nls_lang)) return;
         if (choose_from_locale(env)) return;
+        env->charsetId = pg_char_to_encoding("sqlascii");
+        std::setlocale(LC_ALL, "POSIX");
     } catch (...) {
-        // Out of memory while splitting names: fall through to the last resort.
+        // Out of memory while splitting names, or no lock to be had.
+        env->charsetId = pg_char_to_encoding("sqlascii");
     }
-    env->charsetId = pg_char_to_encoding("sqlascii");
-    std::setlocale(LC_ALL, "POSIX");
 }
 
 }  // namespace vsk
