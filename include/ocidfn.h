@@ -61,53 +61,35 @@
 
 /* OCI7 cursor and logon data areas */
 #define CDA_SIZE 64
-struct cda_head {
-    sb2 v2_rc;
-    ub2 ft;
-    ub4 rpc;
-    ub2 peo;
-    ub1 fc;
-    ub1 rcs1;
-    ub2 rc;
-    ub1 wrn;
-    ub1 rcs2;
-    sword rcs3;
-    struct {
-        struct {
-            ub4 rcs4;
-            ub2 rcs5;
-            ub1 rcs6;
-        } rd;
-        ub4 rcs7;
-        ub2 rcs8;
-    } rid;
-    sword ose;
-    ub1 chk;
+/* Fields shared by the header and the full data area. */
+#define OCI_CDA_HEAD_FIELDS \
+    sb2 v2_rc; \
+    ub2 ft; \
+    ub4 rpc; \
+    ub2 peo; \
+    ub1 fc; \
+    ub1 rcs1; \
+    ub2 rc; \
+    ub1 wrn; \
+    ub1 rcs2; \
+    sword rcs3; \
+    struct { \
+        struct { \
+            ub4 rcs4; \
+            ub2 rcs5; \
+            ub1 rcs6; \
+        } rd; \
+        ub4 rcs7; \
+        ub2 rcs8; \
+    } rid; \
+    sword ose; \
+    ub1 chk; \
     void *rcsp;
+struct cda_head {
+    OCI_CDA_HEAD_FIELDS
 };
 struct cda_def {
-    sb2 v2_rc;
-    ub2 ft;
-    ub4 rpc;
-    ub2 peo;
-    ub1 fc;
-    ub1 rcs1;
-    ub2 rc;
-    ub1 wrn;
-    ub1 rcs2;
-    sword rcs3;
-    struct {
-        struct {
-            ub4 rcs4;
-            ub2 rcs5;
-            ub1 rcs6;
-        } rd;
-        ub4 rcs7;
-        ub2 rcs8;
-    } rid;
-    sword ose;
-    ub1 chk;
-    void *rcsp;
+    OCI_CDA_HEAD_FIELDS
     ub1 rcs9[CDA_SIZE - sizeof(struct cda_head)];
 };
 typedef struct cda_def Cda_Def;

@@ -17,11 +17,6 @@ bool usable(void *h, HandleKind kind, OCIError *errhp) noexcept {
     return is_kind(h, kind) && is_kind(errhp, HANDLE_OCIError);
 }
 
-sword refuse(OCIError *errhp, ub4 number) noexcept {
-    AddErrorRecord(errhp, OCI_ERROR, number);
-    return OCI_ERROR;
-}
-
 // A text attribute: size bytes of value, converted to UTF-8 in UTF-16 environments.
 sword set_text(OCISession *session, std::string *field, const void *value, ub4 size) noexcept {
     try {
@@ -118,7 +113,7 @@ sword Get_OCIServer(void *h, void *attributep, ub4 *sizep, ub4 attrtype, OCIErro
         put_attr<ub4>(attributep, sizep, srv->defaultCursorTxMode);
         return OCI_SUCCESS;
     default:
-        return refuse(errhp, kErrAttrValueInvalid);
+        return refuse_attr(errhp, kErrAttrValueInvalid);
     }
 }
 
@@ -132,17 +127,17 @@ sword Set_OCIServer(void *h, void *attributep, ub4, ub4 attrtype, OCIError *errh
     case 129:
         return OCI_SUCCESS;
     case OCI_ATTR_CURSOR_MODE:
-        if (!attributep || read_attr<ub4>(attributep) >= 3) return refuse(errhp, kErrAttrValueInvalid);
+        if (!attributep || read_attr<ub4>(attributep) >= 3) return refuse_attr(errhp, kErrAttrValueInvalid);
         srv->defaultCursorMode = read_attr<ub4>(attributep);
         return OCI_SUCCESS;
     case OCI_ATTR_CURSOR_TX_MODE: {
         ub4 v = attributep ? read_attr<ub4>(attributep) : 1;
-        if (v != 0 && v != 5 && v != 6) return refuse(errhp, kErrAttrValueInvalid);
+        if (v != 0 && v != 5 && v != 6) return refuse_attr(errhp, kErrAttrValueInvalid);
         srv->defaultCursorTxMode = v;
         return OCI_SUCCESS;
     }
     default:
-        return refuse(errhp, kErrAttrValueInvalid);
+        return refuse_attr(errhp, kErrAttrValueInvalid);
     }
 }
 
@@ -153,13 +148,13 @@ sword Get_OCISession(void *h, void *attributep, ub4 *sizep, ub4 attrtype, OCIErr
         if (session->username.empty()) return OCI_SUCCESS;
         // The application owns the copy.
         char *copy = static_cast<char *>(std::malloc(session->username.size() + 1));
-        if (!copy) return refuse(errhp, 16506);
+        if (!copy) return refuse_attr(errhp, 16506);
         std::memcpy(copy, session->username.c_str(), session->username.size() + 1);
         *static_cast<char **>(attributep) = copy;
         if (sizep) *sizep = static_cast<ub4>(session->username.size());
         return OCI_SUCCESS;
     }
-    return refuse(errhp, kErrAttrInvalid);
+    return refuse_attr(errhp, kErrAttrInvalid);
 }
 
 sword Set_OCISession(void *h, void *attributep, ub4 size, ub4 attrtype, OCIError *errhp) noexcept {
@@ -183,7 +178,7 @@ sword Get_OCISPool(void *h, void *attributep, ub4 *, ub4 attrtype, OCIError *err
     (void)attributep;
     if (attrtype == 208 || attrtype == 308 || attrtype == 309 || (attrtype >= 310 && attrtype <= 314))
         return OCI_SUCCESS;
-    return refuse(errhp, kErrAttrInvalid);
+    return refuse_attr(errhp, kErrAttrInvalid);
 }
 
 sword Set_OCISPool(void *h, void *attributep, ub4, ub4 attrtype, OCIError *errhp) noexcept {

@@ -3,6 +3,8 @@
 
 #include <oci.h>
 
+#include "env/error.h"
+
 namespace vsk {
 
 using AttrGetter = sword (*)(void *handle, void *attributep, ub4 *sizep, ub4 attrtype, OCIError *errhp);
@@ -30,6 +32,12 @@ sword Get_OCIBind(void *, void *, ub4 *, ub4, OCIError *) noexcept;
 sword Set_OCIBind(void *, void *, ub4, ub4, OCIError *) noexcept;
 sword Get_OCIDescribe(void *, void *, ub4 *, ub4, OCIError *) noexcept;
 sword Get_OCIParam(void *, void *, ub4 *, ub4, OCIError *) noexcept;
+
+// Records the refusal number on errhp; OCI_ERROR.
+inline sword refuse_attr(OCIError *errhp, ub4 number) noexcept {
+    AddErrorRecord(errhp, OCI_ERROR, number);
+    return OCI_ERROR;
+}
 
 // Writes a fixed-size value and, when asked, its size.
 template <class T>

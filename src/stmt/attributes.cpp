@@ -10,11 +10,6 @@ namespace vsk {
 
 namespace {
 
-sword refuse(OCIError *errhp, ub4 number) noexcept {
-    AddErrorRecord(errhp, OCI_ERROR, number);
-    return OCI_ERROR;
-}
-
 bool valid_cursor_tx_mode(ub4 v) noexcept { return v == 0 || v == 5 || v == 6; }
 
 }  // namespace
@@ -41,7 +36,7 @@ sword Get_OCIStmt(void *h, void *attributep, ub4 *sizep, ub4 attrtype, OCIError 
         return OCI_SUCCESS;
     case OCI_ATTR_STATEMENT: {  // valid until the statement is freed
         auto *copy = static_cast<char *>(AllocateMemFromStmtCache(stmt, stmt->sqlText.size() + 1));
-        if (!copy) return refuse(errhp, 16506);
+        if (!copy) return refuse_attr(errhp, 16506);
         std::memcpy(copy, stmt->sqlText.c_str(), stmt->sqlText.size() + 1);
         *static_cast<char **>(attributep) = copy;
         if (sizep) *sizep = static_cast<ub4>(stmt->sqlText.size());
@@ -54,7 +49,7 @@ sword Get_OCIStmt(void *h, void *attributep, ub4 *sizep, ub4 attrtype, OCIError 
         put_attr<ub4>(attributep, sizep, stmt->cursorTxMode);
         return OCI_SUCCESS;
     default:
-        return refuse(errhp, kErrAttrValueInvalid);
+        return refuse_attr(errhp, kErrAttrValueInvalid);
     }
 }
 
@@ -77,13 +72,13 @@ sword Set_OCIStmt(void *h, void *attributep, ub4, ub4 attrtype, OCIError *errhp)
     default:
         break;
     }
-    return refuse(errhp, kErrAttrValueInvalid);
+    return refuse_attr(errhp, kErrAttrValueInvalid);
 }
 
 sword Get_OCITrans(void *h, void *attributep, ub4 *sizep, ub4 attrtype, OCIError *errhp) noexcept {
     if (!is_kind(h, HANDLE_OCITrans) || !is_kind(errhp, HANDLE_OCIError)) return OCI_INVALID_HANDLE;
     auto *trans = static_cast<OCITrans *>(h);
-    if (!attributep) return refuse(errhp, kErrAttrInvalid);
+    if (!attributep) return refuse_attr(errhp, kErrAttrInvalid);
     switch (attrtype) {
     case OCI_ATTR_XID:
         *static_cast<XID **>(attributep) = trans->xid;
@@ -98,20 +93,20 @@ sword Get_OCITrans(void *h, void *attributep, ub4 *sizep, ub4 attrtype, OCIError
         put_attr<ub4>(attributep, sizep, trans->timeout);
         return OCI_SUCCESS;
     default:
-        return refuse(errhp, kErrAttrInvalid);
+        return refuse_attr(errhp, kErrAttrInvalid);
     }
 }
 
 sword Set_OCITrans(void *h, void *attributep, ub4 size, ub4 attrtype, OCIError *errhp) noexcept {
     if (!is_kind(h, HANDLE_OCITrans) || !is_kind(errhp, HANDLE_OCIError)) return OCI_INVALID_HANDLE;
     auto *trans = static_cast<OCITrans *>(h);
-    if (!attributep) return refuse(errhp, kErrAttrInvalid);
+    if (!attributep) return refuse_attr(errhp, kErrAttrInvalid);
     switch (attrtype) {
     case OCI_ATTR_XID:
     case OCI_ATTR_TRANS_NAME: {
-        if (attrtype == OCI_ATTR_XID && size != sizeof(XID)) return refuse(errhp, kErrAttrSize);
+        if (attrtype == OCI_ATTR_XID && size != sizeof(XID)) return refuse_attr(errhp, kErrAttrSize);
         if (!trans->xid && !(trans->xid = static_cast<XID *>(alloc_zeroed(sizeof(XID)))))
-            return refuse(errhp, 16506);
+            return refuse_attr(errhp, 16506);
         if (attrtype == OCI_ATTR_XID) {
             std::memcpy(trans->xid, attributep, sizeof(XID));
         } else {
@@ -126,7 +121,7 @@ sword Set_OCITrans(void *h, void *attributep, ub4 size, ub4 attrtype, OCIError *
         trans->timeout = read_attr<ub4>(attributep);
         return OCI_SUCCESS;
     default:
-        return refuse(errhp, kErrAttrInvalid);
+        return refuse_attr(errhp, kErrAttrInvalid);
     }
 }
 
@@ -136,12 +131,12 @@ sword Set_OCIBind(void *, void *, ub4, ub4, OCIError *) noexcept { return OCI_ER
 // Describe and parameter attributes come with describe support; until then every number is refused.
 sword Get_OCIDescribe(void *h, void *, ub4 *, ub4, OCIError *errhp) noexcept {
     if (!is_kind(h, HANDLE_OCIDescribe)) return OCI_INVALID_HANDLE;
-    return refuse(errhp, kErrAttrInvalid);
+    return refuse_attr(errhp, kErrAttrInvalid);
 }
 
 sword Get_OCIParam(void *h, void *, ub4 *, ub4, OCIError *errhp) noexcept {
     if (!is_kind(h, HANDLE_OCIParam)) return OCI_INVALID_HANDLE;
-    return refuse(errhp, kErrAttrInvalid);
+    return refuse_attr(errhp, kErrAttrInvalid);
 }
 
 }  // namespace vsk
