@@ -4,10 +4,13 @@
 #include <string>
 
 #include "connect/records.h"
+#include "connect/server_connection.h"
 #include "env/attributes.h"
 #include "env/env.h"
 #include "env/trace.h"
-#include "nls/transcode.h"
+#include "nls/env_text.h"
+#include "pqx/command.h"
+#include "pqx/pg_error.h"
 
 namespace vsk {
 
@@ -17,28 +20,13 @@ bool usable(void *h, HandleKind kind, OCIError *errhp) noexcept {
     return is_kind(h, kind) && is_kind(errhp, HANDLE_OCIError);
 }
 
-// A text attribute: size bytes of value, converted to UTF-8 in UTF-16 environments.
+// A text attribute: size bytes of value, converted to UTF-8 in UTF-16 environments
+// (failures recorded on the environment's own error handle).
 sword set_text(OCISession *session, std::string *field, const void *value, ub4 size) noexcept {
-    try {
-        field->clear();
-        if (!value || size == 0) return OCI_SUCCESS;
-        OCIEnv *env = env_of(session->hdr.parenth);
-        if (env && env->isUtf16) {
-            CharBuffer out;
-            std::size_t outlen = 0;
-            int err = 0;
-            if (transcode(env->toUtf8, &err, static_cast<const char *>(value), size, out, &outlen) < 0) {
-                AddConversionErrorRecord(env->errorHandle, err);
-                return OCI_ERROR;
-            }
-            field->assign(out ? out.get() : "", outlen);
-        } else {
-            field->assign(static_cast<const char *>(value), size);
-        }
-        return OCI_SUCCESS;
-    } catch (...) {
-        return OCI_ERROR;
-    }
+    field->clear();
+    if (!value || size == 0) return OCI_SUCCESS;
+    OCIEnv *env = env_of(session->hdr.parenth);
+    return text_to_utf8(env, env ? env->errorHandle : nullptr, value, size, field) ? OCI_SUCCESS : OCI_ERROR;
 }
 
 }  // namespace
@@ -103,9 +91,18 @@ sword Get_OCIServer(void *h, void *attributep, ub4 *sizep, ub4 attrtype, OCIErro
     case OCI_ATTR_ENV:
         *static_cast<void **>(attributep) = srv->hdr.parenth;
         return OCI_SUCCESS;
-    case OCI_ATTR_SERVER_STATUS:  // no connection yet
-        put_attr<ub4>(attributep, sizep, 0);
+    case OCI_ATTR_SERVER_STATUS:
+        put_attr<ub4>(attributep, sizep, connection_ok(srv) ? OCI_SERVER_NORMAL : OCI_SERVER_NOT_CONNECTED);
         return OCI_SUCCESS;
+    case OCI_ATTR_STMT_LEVEL_TX: {
+        PGresult *r = pqx::exec(srv->conn, errhp, "show vsk_stmt_level_tx");
+        bool ok = PQresultStatus(r) == PGRES_TUPLES_OK && PQntuples(r) > 0 && PQnfields(r) > 0;
+        bool on = ok && std::strcmp(PQgetvalue(r, 0, 0), "on") == 0;
+        PQclear(r);
+        if (!ok) return refuse_attr(errhp, kErrAttrValueInvalid);
+        put_attr<ub1>(attributep, sizep, on ? 1 : 0);
+        return OCI_SUCCESS;
+    }
     case OCI_ATTR_CURSOR_MODE:
         put_attr<ub4>(attributep, sizep, srv->defaultCursorMode);
         return OCI_SUCCESS;
@@ -126,6 +123,19 @@ sword Set_OCIServer(void *h, void *attributep, ub4, ub4 attrtype, OCIError *errh
         return OCI_SUCCESS;
     case 129:
         return OCI_SUCCESS;
+    case OCI_ATTR_STMT_LEVEL_TX: {
+        ub1 on = attributep && read_attr<ub1>(attributep) != 0;
+        PGresult *r = pqx::exec(srv->conn, errhp, on ? "SET vsk_stmt_level_tx = on" : "SET vsk_stmt_level_tx = off");
+        bool ok = PQresultStatus(r) == PGRES_COMMAND_OK;
+        if (ok) {
+            srv->stmtLevelTx = on;
+        } else {
+            _ClearErrorHandle(errhp);
+            AddPGErrorRecord(errhp, OCI_ERROR, r);
+        }
+        PQclear(r);
+        return ok ? OCI_SUCCESS : OCI_ERROR;
+    }
     case OCI_ATTR_CURSOR_MODE:
         if (!attributep || read_attr<ub4>(attributep) >= 3) return refuse_attr(errhp, kErrAttrValueInvalid);
         srv->defaultCursorMode = read_attr<ub4>(attributep);

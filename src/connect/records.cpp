@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 
+#include "connect/server_connection.h"
 #include "env/env.h"
 #include "stmt/records.h"
 
@@ -19,7 +20,15 @@ OCISPool *Alloc_OCISPool() noexcept { return new_record<OCISPool>(HANDLE_OCISPoo
 
 void Free_OCIServer(void *h) noexcept {
     if (!is_kind(h, HANDLE_OCIServer)) return;
-    delete_record(static_cast<OCIServer *>(h));
+    auto *server = static_cast<OCIServer *>(h);
+    close_server_connection(server);
+    // Service contexts must not keep pointing at a released server.
+    if (OCIEnv *env = env_of(server->hdr.parenth)) {
+        for (void *child : env->children)
+            if (is_kind(child, HANDLE_OCISvcCtx) && static_cast<OCISvcCtx *>(child)->server == server)
+                static_cast<OCISvcCtx *>(child)->server = nullptr;
+    }
+    delete_record(server);
 }
 
 void Free_OCISession(void *h) noexcept {

@@ -3,27 +3,48 @@
 
 #include <oci.h>
 
+#include <optional>
 #include <string>
+
+#include <libpq-fe.h>
 
 #include "env/handle.h"
 #include "env/list.h"
 
 struct OCIServer {
     vsk::Header hdr;
+    ub1 attached;
+    // The connect string as given (UTF-8) and what it resolved to; unset fields get
+    // the attach defaults.
+    std::string dblink;
+    ub4 dblinkLength;
+    std::optional<std::string> host;
+    std::optional<std::string> port;
+    std::optional<std::string> dbname;
+    std::optional<std::string> uri;
+    // Open between OCISessionBegin and OCISessionEnd.
+    PGconn *conn;
+    ub1 nonBlocking;
+    ub1 breakRequested;
+    ub1 stmtLevelTx;
     // Cursor defaults of statements run through this server (library attributes).
     ub4 defaultCursorMode;
     ub4 defaultCursorTxMode;
-    ub1 stmtLevelTx;
-    ub1 nonBlocking;
+    ub1 uriMode;
+    // NLS_DATE_FORMAT taken at session begin, sent before the next statement.
+    std::optional<std::string> nlsDateFormat;
+    ub1 nlsDateFormatPending;
+    ub1 nlsDateFormatApplied;
 };
 
 struct OCISession {
     vsk::Header hdr;
     std::string username;
     std::string password;
-    std::string newPassword;
     std::string module;
     std::string sslmode;
+    // Set when the session came from a session pool.
+    ub1 pooled;
     vsk::PtrList<char> texts;
 };
 
@@ -32,6 +53,7 @@ struct OCISvcCtx {
     OCIServer *server;
     OCISession *session;
     void *trans;
+    ub1 stmtCacheEnabled;
     vsk::PtrList<void> stmts;
 };
 

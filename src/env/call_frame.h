@@ -24,6 +24,12 @@ public:
         _PerformReplaceUcbs(env_, &status_, fcode_, args...);
     }
 
+    // Calls that take replace callbacks only.
+    template <class... Args>
+    void replace(Args... args) noexcept {
+        if (env_) _PerformReplaceUcbs(env_, &status_, fcode_, args...);
+    }
+
     // The work's own result: success keeps what the callbacks left, anything else replaces it.
     void set(sword rc) noexcept {
         if (rc != OCI_SUCCESS) status_ = rc;

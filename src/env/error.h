@@ -63,6 +63,9 @@ sword AppendErrorRecord(void *handle, ErrorRecord &&rec) noexcept;
 // as format text), cut to the work-text size.
 std::string FillMessageText(ub4 number, int count, const char *const *args);
 
+// Records 21560 naming the 1-based position of a missing or invalid argument.
+sword AddArgumentErrorRecord(void *handle, int position) noexcept;
+
 // Records the message for a failed transcode, chosen by its errno.
 sword AddConversionErrorRecord(void *handle, int err) noexcept;
 

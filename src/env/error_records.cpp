@@ -1,5 +1,6 @@
 #include <cstring>
 #include <new>
+#include <string>
 
 #include "env/error.h"
 #include "env/message_catalog.h"
@@ -83,6 +84,16 @@ sword AddErrorRecord2(void *handle, sword severity, ub4 number, const char *text
         r.errcode = number;
         r.msg = text ? text : "";
     });
+}
+
+sword AddArgumentErrorRecord(void *handle, int position) noexcept {
+    try {
+        const std::string arg = std::to_string(position);
+        const char *args[] = {arg.c_str()};
+        return AddErrorRecord2(handle, OCI_ERROR, 21560, FillMessageText(21560, 1, args).c_str());
+    } catch (...) {
+        return OCI_INVALID_HANDLE;
+    }
 }
 
 sword AddErrorRecordMsg(void *handle, sword severity, const char *text) noexcept {

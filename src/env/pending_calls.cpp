@@ -28,10 +28,6 @@ VSK_EXPORT sword OCIBindDynamic(OCIBind *bindp, OCIError *errhp, void *ictxp, OC
     return vsk::pending_call(const_cast<void *>(static_cast<const void *>(bindp)), errhp, OCI_FNCODE_BINDDYNAMIC, bindp, errhp, ictxp, icbfp, octxp, ocbfp);
 }
 
-VSK_EXPORT sword OCIBreak(void *hndlp, OCIError *errhp) {
-    return vsk::pending_call(errhp, errhp, OCI_FNCODE_SVCCTXBREAK, hndlp, errhp);
-}
-
 VSK_EXPORT sword OCICharSetToUnicode(void *envhp, ub2 *dst, size_t dstlen, const OraText *src, size_t srclen, size_t *rsize) {
     return vsk::pending_call(nullptr, nullptr, 0, envhp, dst, dstlen, src, srclen, rsize);
 }
@@ -308,18 +304,6 @@ VSK_EXPORT sword OCILobWriteAppend(OCISvcCtx *svchp, OCIError *errhp, OCILobLoca
     return vsk::pending_call(const_cast<void *>(static_cast<const void *>(svchp)), errhp, 0, svchp, errhp, lobp, amtp, bufp, bufl, piece, ctxp, cbfp, csid, csfrm);
 }
 
-VSK_EXPORT sword OCILogoff(OCISvcCtx *svchp, OCIError *errhp) {
-    return vsk::pending_call(const_cast<void *>(static_cast<const void *>(svchp)), errhp, OCI_FNCODE_LOGOFF, svchp, errhp);
-}
-
-VSK_EXPORT sword OCILogon(OCIEnv *envhp, OCIError *errhp, OCISvcCtx **svchp, const OraText *username, ub4 uname_len, const OraText *password, ub4 passwd_len, const OraText *dbname, ub4 dbname_len) {
-    return vsk::pending_call(const_cast<void *>(static_cast<const void *>(envhp)), errhp, OCI_FNCODE_LOGON, envhp, errhp, svchp, username, uname_len, password, passwd_len, dbname, dbname_len);
-}
-
-VSK_EXPORT sword OCILogon2(OCIEnv *envhp, OCIError *errhp, OCISvcCtx **svchp, const OraText *username, ub4 uname_len, const OraText *password, ub4 passwd_len, const OraText *dbname, ub4 dbname_len, ub4 mode) {
-    return vsk::pending_call(const_cast<void *>(static_cast<const void *>(envhp)), errhp, OCI_FNCODE_LOGON2, envhp, errhp, svchp, username, uname_len, password, passwd_len, dbname, dbname_len, mode);
-}
-
 VSK_EXPORT sword OCIMemoryAlloc(void *hdl, OCIError *err, void **mem, OCIDuration dur, ub4 size, ub4 flags) {
     return vsk::pending_call(err, err, 0, hdl, err, mem, dur, size, flags);
 }
@@ -581,14 +565,6 @@ VSK_EXPORT sword OCIParamGet(const void *hndlp, ub4 htype, OCIError *errhp, void
     return vsk::pending_call(errhp, errhp, OCI_FNCODE_PARAMGET, hndlp, htype, errhp, parmdpp, pos);
 }
 
-VSK_EXPORT sword OCIPasswordChange(OCISvcCtx *svchp, OCIError *errhp, const OraText *user_name, ub4 usernm_len, const OraText *opasswd, ub4 opasswd_len, const OraText *npasswd, ub4 npasswd_len, ub4 mode) {
-    return vsk::pending_call(const_cast<void *>(static_cast<const void *>(svchp)), errhp, OCI_FNCODE_PASSWORDCHANGE, svchp, errhp, user_name, usernm_len, opasswd, opasswd_len, npasswd, npasswd_len, mode);
-}
-
-VSK_EXPORT sword OCIPing(OCISvcCtx *svchp, OCIError *errhp, ub4 mode) {
-    return vsk::pending_call(const_cast<void *>(static_cast<const void *>(svchp)), errhp, 0, svchp, errhp, mode);
-}
-
 VSK_EXPORT ub1 * OCIRawPtr(OCIEnv *env, const OCIRaw *raw) {
     vsk::pending_call(const_cast<void *>(static_cast<const void *>(env)), nullptr, 0, env, raw);
     return nullptr;
@@ -596,34 +572,6 @@ VSK_EXPORT ub1 * OCIRawPtr(OCIEnv *env, const OCIRaw *raw) {
 
 VSK_EXPORT void OCIRefClear(OCIEnv *env, OCIRef *ref) {
     vsk::pending_call(const_cast<void *>(static_cast<const void *>(env)), nullptr, 0, env, ref);
-}
-
-VSK_EXPORT sword OCIReset(void *hndlp, OCIError *errhp) {
-    return vsk::pending_call(errhp, errhp, OCI_FNCODE_RESET, hndlp, errhp);
-}
-
-VSK_EXPORT sword OCIServerAttach(OCIServer *srvhp, OCIError *errhp, const OraText *dblink, sb4 dblink_len, ub4 mode) {
-    return vsk::pending_call(const_cast<void *>(static_cast<const void *>(srvhp)), errhp, OCI_FNCODE_SERVERATTACH, srvhp, errhp, dblink, dblink_len, mode);
-}
-
-VSK_EXPORT sword OCIServerDetach(OCIServer *srvhp, OCIError *errhp, ub4 mode) {
-    return vsk::pending_call(const_cast<void *>(static_cast<const void *>(srvhp)), errhp, OCI_FNCODE_SERVERDETACH, srvhp, errhp, mode);
-}
-
-VSK_EXPORT sword OCIServerRelease(void *hndlp, OCIError *errhp, OraText *bufp, ub4 bufsz, ub1 hndltype, ub4 *version) {
-    return vsk::pending_call(errhp, errhp, 0, hndlp, errhp, bufp, bufsz, hndltype, version);
-}
-
-VSK_EXPORT sword OCIServerVersion(void *hndlp, OCIError *errhp, OraText *bufp, ub4 bufsz, ub1 hndltype) {
-    return vsk::pending_call(errhp, errhp, OCI_FNCODE_SERVERVERSION, hndlp, errhp, bufp, bufsz, hndltype);
-}
-
-VSK_EXPORT sword OCISessionBegin(OCISvcCtx *svchp, OCIError *errhp, OCISession *usrhp, ub4 credt, ub4 mode) {
-    return vsk::pending_call(const_cast<void *>(static_cast<const void *>(svchp)), errhp, OCI_FNCODE_SESSIONBEGIN, svchp, errhp, usrhp, credt, mode);
-}
-
-VSK_EXPORT sword OCISessionEnd(OCISvcCtx *svchp, OCIError *errhp, OCISession *usrhp, ub4 mode) {
-    return vsk::pending_call(const_cast<void *>(static_cast<const void *>(svchp)), errhp, OCI_FNCODE_SESSIONEND, svchp, errhp, usrhp, mode);
 }
 
 VSK_EXPORT sword OCISessionGet(OCIEnv *envhp, OCIError *errhp, OCISvcCtx **svchp, OCIAuthInfo *authhp, OraText *poolName, ub4 poolName_len, const OraText *tagInfo, ub4 tagInfo_len, OraText **retTagInfo, ub4 *retTagInfo_len, boolean *found, ub4 mode) {

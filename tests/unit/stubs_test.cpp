@@ -83,9 +83,9 @@ TEST_F(Stubs, ExportedStubsBehaveByKind) {
     EXPECT_STREQ(err->messageText, "VSK-03001: unsupported feature");
 
     // A call still to be built: fails with record 3001.
-    OCIServer *srv = nullptr;
-    ASSERT_EQ(OCIHandleAlloc(env, reinterpret_cast<void **>(&srv), OCI_HTYPE_SERVER, 0, nullptr), OCI_SUCCESS);
-    EXPECT_EQ(OCIServerAttach(srv, err, reinterpret_cast<const OraText *>("db"), 2, OCI_DEFAULT), OCI_ERROR);
+    OCISvcCtx *svc = nullptr;
+    ASSERT_EQ(OCIHandleAlloc(env, reinterpret_cast<void **>(&svc), OCI_HTYPE_SVCCTX, 0, nullptr), OCI_SUCCESS);
+    EXPECT_EQ(OCITransCommit(svc, err, OCI_DEFAULT), OCI_ERROR);
     ASSERT_EQ(err->records.size(), 1u);
     EXPECT_EQ(err->records.nth(0)->errcode, 3001u);
 

@@ -1,0 +1,42 @@
+#include "connect/connect_string.h"
+
+#include <cstring>
+#include <string_view>
+
+namespace vsk {
+
+int parse_connect_str(const char *text, std::size_t, ConnectTarget *target) {
+    *target = ConnectTarget{};
+    if (!text) return 0;
+    std::string_view s(text);
+    if (s.starts_with("postgresql://") || s.starts_with("postgres://")) {
+        target->uri = std::string(s);
+        target->uriMode = true;
+        return 1;
+    }
+    const bool slashes = s.starts_with("//");
+    if (slashes) s.remove_prefix(2);
+    const std::size_t colon = s.find(':');
+    const std::size_t slash = s.find('/');
+
+    if (colon != std::string_view::npos && slash != std::string_view::npos) {
+        if (colon > slash) return 0;
+        target->host = std::string(s.substr(0, colon));
+        target->port = std::string(s.substr(colon + 1, slash - colon - 1));
+        target->dbname = std::string(s.substr(slash + 1));
+        return 1;
+    }
+    if (!slashes) return 0;
+    if (colon != std::string_view::npos) {
+        target->host = std::string(s.substr(0, colon));
+        target->port = std::string(s.substr(colon + 1));
+        target->dbname = std::string();
+        return 1;
+    }
+    target->host = std::string(s.substr(0, slash));
+    target->port = std::string();
+    target->dbname = slash == std::string_view::npos ? std::string() : std::string(s.substr(slash + 1));
+    return 1;
+}
+
+}  // namespace vsk

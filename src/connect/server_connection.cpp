@@ -1,0 +1,33 @@
+#include "connect/server_connection.h"
+
+#include "env/error.h"
+#include "pqx/connection.h"
+#include "pqx/standins.h"
+
+namespace vsk {
+
+void close_server_connection(OCIServer *server) noexcept {
+    if (!server || !server->conn) return;
+    pqx::traceKeltoCounters(server->conn);
+    pqx::finish(server->conn);
+    server->conn = nullptr;
+}
+
+OCIServer *server_of(void *hndlp) noexcept {
+    if (is_kind(hndlp, HANDLE_OCIServer)) return static_cast<OCIServer *>(hndlp);
+    if (is_kind(hndlp, HANDLE_OCISvcCtx)) {
+        OCIServer *server = static_cast<OCISvcCtx *>(hndlp)->server;
+        return is_kind(server, HANDLE_OCIServer) ? server : nullptr;
+    }
+    return nullptr;
+}
+
+sword add_connection_error(OCIError *errhp, ub4 number, const PGconn *conn) noexcept {
+    return AddErrorRecord2(errhp, OCI_ERROR, number, conn ? PQerrorMessage(conn) : "no connection to the server");
+}
+
+bool connection_ok(const OCIServer *server) noexcept {
+    return server && server->conn && PQstatus(server->conn) == CONNECTION_OK;
+}
+
+}  // namespace vsk

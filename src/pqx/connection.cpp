@@ -1,0 +1,100 @@
+#include "pqx/connection.h"
+
+#include <libpq-events.h>
+
+#include <cstring>
+#include <new>
+
+#include "env/trace.h"
+#include "pqx/command.h"
+
+namespace vsk::pqx {
+
+namespace {
+
+constexpr char kEventName[] = "vskoci";
+
+int conn_event(PGEventId id, void *info, void *) noexcept {
+    if (id == PGEVT_CONNDESTROY) {
+        auto *destroy = static_cast<PGEventConnDestroy *>(info);
+        auto *state = static_cast<ConnState *>(PQinstanceData(destroy->conn, conn_event));
+        if (state) {
+            if (state->protocolTrace) {
+                PQuntrace(destroy->conn);
+                std::fclose(state->protocolTrace);
+            }
+            delete state;
+        }
+    }
+    return 1;
+}
+
+// One round trip: the vendor server knows the setting, stock PostgreSQL does not
+// (current_setting with missing_ok gives null there).
+bool server_has_extras(PGconn *conn) noexcept {
+    PGresult *r = exec(conn, nullptr, "SELECT current_setting('vsk_stmt_level_tx', true) IS NOT NULL");
+    bool extras = PQresultStatus(r) == PGRES_TUPLES_OK && PQntuples(r) == 1 && !PQgetisnull(r, 0, 0) &&
+                  std::strcmp(PQgetvalue(r, 0, 0), "t") == 0;
+    PQclear(r);
+    return extras;
+}
+
+// A connection that failed keeps no state; the caller reads its message and finishes it.
+PGconn *prepare(PGconn *conn) noexcept {
+    if (!conn || PQstatus(conn) != CONNECTION_OK) return conn;
+    auto *state = new (std::nothrow) ConnState;
+    if (!state) return conn;
+    if (!PQregisterEventProc(conn, conn_event, kEventName, nullptr) || !PQsetInstanceData(conn, conn_event, state)) {
+        delete state;
+        return conn;
+    }
+    state->vendorExtras = server_has_extras(conn);
+    ocitrace(TRACE_CONNECT, "pqx", "server %s the vendor extras\n", state->vendorExtras ? "has" : "lacks");
+    return conn;
+}
+
+}  // namespace
+
+PGconn *connect_params(const char *const *keywords, const char *const *values) noexcept {
+    return prepare(PQconnectdbParams(keywords, values, 1));
+}
+
+PGconn *connect_uri(const char *uri) noexcept { return prepare(PQconnectdb(uri)); }
+
+ConnState *state_of(const PGconn *conn) noexcept {
+    return conn ? static_cast<ConnState *>(PQinstanceData(conn, conn_event)) : nullptr;
+}
+
+bool start_protocol_trace(PGconn *conn, const char *path) noexcept {
+    ConnState *state = state_of(conn);
+    if (!state || !path || std::strlen(path) > 1023) return false;
+    std::FILE *f = std::fopen(path, "a");
+    if (!f) return false;
+    if (state->protocolTrace) {
+        PQuntrace(conn);
+        std::fclose(state->protocolTrace);
+    }
+    state->protocolTrace = f;
+    PQtrace(conn, f);
+    return true;
+}
+
+int set_client_encoding(PGconn *conn, const char *encoding) noexcept {
+    NoticeScope notices(conn, nullptr);
+    return PQsetClientEncoding(conn, encoding);
+}
+
+bool cancel(PGconn *conn) noexcept {
+    PGcancel *c = PQgetCancel(conn);
+    if (!c) return false;
+    char errbuf[256];
+    bool sent = PQcancel(c, errbuf, sizeof errbuf) == 1;
+    PQfreeCancel(c);
+    return sent;
+}
+
+void finish(PGconn *conn) noexcept {
+    if (conn) PQfinish(conn);
+}
+
+}  // namespace vsk::pqx

@@ -1,0 +1,46 @@
+// Connections: opening and closing them, and the state the library keeps with each.
+// Every libpq connection of the library is opened and closed here.
+#pragma once
+
+#include <libpq-fe.h>
+
+#include <cstdio>
+#include <optional>
+#include <string>
+
+namespace vsk::pqx {
+
+// Kept with the libpq connection (instance data) and released with it.
+struct ConnState {
+    // The server itself understands vsk_stmt_level_tx, ALTER SESSION and the wait
+    // statistics; otherwise the stand-ins answer for it.
+    bool vendorExtras = false;
+    // Stand-in for the server setting vsk_stmt_level_tx.
+    bool stmtLevelTx = false;
+    // Stand-in for ALTER SESSION SET NLS_DATE_FORMAT: the format the library writes dates in.
+    std::optional<std::string> nlsDateFormat;
+    std::FILE *protocolTrace = nullptr;
+    // Argument of the notice processor currently installed.
+    void *noticeArg = nullptr;
+};
+
+// PQconnectdbParams with expand_dbname 1, or PQconnectdb of a whole URI; never null
+// unless memory is exhausted. A connection that came up carries its state and knows
+// (after at most one round trip) whether the server has the vendor extras.
+PGconn *connect_params(const char *const *keywords, const char *const *values) noexcept;
+PGconn *connect_uri(const char *uri) noexcept;
+
+// Null for a connection not opened by connect_*.
+ConnState *state_of(const PGconn *conn) noexcept;
+
+// Starts protocol tracing into path (appending); false when it cannot be opened.
+bool start_protocol_trace(PGconn *conn, const char *path) noexcept;
+
+int set_client_encoding(PGconn *conn, const char *encoding) noexcept;
+
+// Sends a cancel request for the command in progress.
+bool cancel(PGconn *conn) noexcept;
+
+void finish(PGconn *conn) noexcept;
+
+}  // namespace vsk::pqx

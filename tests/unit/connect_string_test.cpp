@@ -1,0 +1,69 @@
+// Direct connect strings versus net service names.
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <string>
+
+#include "connect/connect_string.h"
+
+namespace {
+
+using vsk::ConnectTarget;
+using Opt = std::optional<std::string>;
+
+struct Case {
+    const char *text;
+    int direct;
+    Opt host, port, dbname;
+};
+
+class ConnectString : public ::testing::TestWithParam<Case> {};
+
+TEST_P(ConnectString, SplitsDirectFormsAndLeavesNamesAlone) {
+    const Case &c = GetParam();
+    ConnectTarget t;
+    t.host = "stale";  // cleared first
+    ASSERT_EQ(vsk::parse_connect_str(c.text, 0, &t), c.direct) << c.text;
+    EXPECT_EQ(t.host, c.host) << c.text;
+    EXPECT_EQ(t.port, c.port) << c.text;
+    EXPECT_EQ(t.dbname, c.dbname) << c.text;
+    EXPECT_FALSE(t.uri);
+    EXPECT_FALSE(t.uriMode);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Forms, ConnectString,
+    ::testing::Values(Case{"db1:5444/sales", 1, "db1", "5444", "sales"},
+                      Case{"//db1:5444/sales", 1, "db1", "5444", "sales"},
+                      Case{"dbhost:5555/sales", 1, "dbhost", "5555", "sales"},
+                      // Empty parts stay empty: only unset fields get defaults.
+                      Case{":/", 1, "", "", ""},
+                      Case{"//db1", 1, "db1", "", ""},
+                      Case{"//db1/sales", 1, "db1", "", "sales"},
+                      Case{"//db1:5444", 1, "db1", "5444", ""},
+                      Case{"//", 1, "", "", ""},
+                      // Net service names.
+                      Case{"db1", 0, {}, {}, {}},
+                      Case{"db1:5444", 0, {}, {}, {}},
+                      Case{"sales.world", 0, {}, {}, {}},
+                      Case{"db1/sales", 0, {}, {}, {}},
+                      Case{"", 0, {}, {}, {}},
+                      // A colon after the slash is no port.
+                      Case{"db1/sales:5444", 0, {}, {}, {}},
+                      Case{"//db1/sales:5444", 0, {}, {}, {}}));
+
+TEST(ConnectStringUri, IsHandedOverWhole) {
+    for (const char *uri : {"postgresql://u:p@db1:5444/sales?sslmode=require", "postgres://db1"}) {
+        ConnectTarget t;
+        ASSERT_EQ(vsk::parse_connect_str(uri, 0, &t), 1);
+        EXPECT_EQ(t.uri, Opt(uri));
+        EXPECT_TRUE(t.uriMode);
+        EXPECT_FALSE(t.host);
+        EXPECT_FALSE(t.port);
+        EXPECT_FALSE(t.dbname);
+    }
+    ConnectTarget t;
+    EXPECT_EQ(vsk::parse_connect_str(nullptr, 0, &t), 0);
+}
+
+}  // namespace
