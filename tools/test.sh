@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Sets up and builds, then runs every test:
 #  1. the whole CTest suite (unit, header and integration tests against a private server);
-#  2. the unit tests built with AddressSanitizer and UndefinedBehaviorSanitizer;
-#  3. the unit tests under valgrind.
+#  2. the unit and integration tests built with AddressSanitizer and UndefinedBehaviorSanitizer;
+#  3. the unit and integration tests under valgrind.
 set -euo pipefail
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 BUILD_DIR="${BUILD_DIR:-$ROOT/build}"
@@ -17,9 +17,19 @@ ctest --test-dir "$BUILD_DIR" --output-on-failure -j "$JOBS"
 echo "== sanitizers"
 BUILD_DIR="$SAN_DIR" "$ROOT/tools/setup.sh" -DVSKOCI_SANITIZE=ON -DVSKOCI_BUILD_EXAMPLES=OFF
 ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
-  ctest --test-dir "$SAN_DIR" --output-on-failure -j "$JOBS" -L unit
+  ctest --test-dir "$SAN_DIR" --output-on-failure -j "$JOBS" -L 'unit|integration'
 
 echo "== valgrind"
-valgrind --quiet --error-exitcode=1 --suppressions="$ROOT/tools/valgrind.supp" --leak-check=full --errors-for-leak-kinds=definite,indirect \
-  "$BUILD_DIR/tests/unit/vskoci_unit_tests" --gtest_brief=1
+VALGRIND=(valgrind --quiet --error-exitcode=1 --suppressions="$ROOT/tools/valgrind.supp" --leak-check=full
+  --errors-for-leak-kinds=definite,indirect)
+"${VALGRIND[@]}" "$BUILD_DIR/tests/unit/vskoci_unit_tests" --gtest_brief=1
+
+# The integration tests need their private server for the valgrind run as well.
+PG_DIR="$(mktemp -d "${TMPDIR:-/tmp}/vsk-valgrind-pg.XXXXXX")"
+trap '"$ROOT/tools/pg_cluster" stop "$PG_DIR"' EXIT
+"$ROOT/tools/pg_cluster" start "$PG_DIR"
+for t in "$BUILD_DIR"/tests/integration/vsk_*_test; do
+  echo "-- $(basename "$t")"
+  VSK_TEST_PGENV="$PG_DIR/conninfo" "${VALGRIND[@]}" "$t" --gtest_brief=1
+done
 echo "== all tests passed"

@@ -103,6 +103,7 @@ VSK_EXPORT sword OCIServerDetach(OCIServer *srvhp, OCIError *errhp, ub4 mode) {
     if (!is_kind(env, HANDLE_OCIEnv)) return OCI_INVALID_HANDLE;
     CallFrame frame(env, OCI_FNCODE_SERVERDETACH);
     frame.replace(srvhp, errhp, mode);
+    _ClearErrorHandle(errhp);
     if (!srvhp->attached) {
         AddErrorRecord(errhp, OCI_ERROR, kErrNotAttached);
         return OCI_ERROR;
