@@ -112,7 +112,9 @@ protected:
                              OCI_ATTR_PASSWORD, err_),
                   OCI_SUCCESS);
         sword rc = OCISessionBegin(svc_, err_, ses_, OCI_CRED_RDBMS, OCI_DEFAULT);
-        if (rc == OCI_SUCCESS) EXPECT_EQ(OCIAttrSet(svc_, OCI_HTYPE_SVCCTX, ses_, 0, OCI_ATTR_SESSION, err_), OCI_SUCCESS);
+        if (rc == OCI_SUCCESS) {
+            EXPECT_EQ(OCIAttrSet(svc_, OCI_HTYPE_SVCCTX, ses_, 0, OCI_ATTR_SESSION, err_), OCI_SUCCESS);
+        }
         return rc;
     }
 
