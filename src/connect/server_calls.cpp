@@ -65,12 +65,6 @@ sword copy_version(OCIServer *server, OCIError *errhp, OraText *bufp, ub4 bufsz)
     return OCI_SUCCESS;
 }
 
-// The server version packed as OCI release numbers: major << 24 | minor << 20 | patch << 12.
-ub4 pack_version(int v) noexcept {
-    auto uv = static_cast<ub4>(v);
-    return ((uv / 10000) << 24) | ((((uv % 10000) / 100) & 0xF) << 20) | (((uv % 100) & 0xFF) << 12);
-}
-
 }  // namespace
 
 extern "C" {
@@ -96,7 +90,7 @@ VSK_EXPORT sword OCIServerRelease(void *hndlp, OCIError *errhp, OraText *bufp, u
         add_connection_error(errhp, kErrConnectionTerminated, server->conn);
         return OCI_ERROR;
     }
-    if (version) *version = pack_version(PQserverVersion(server->conn));
+    if (version) *version = pack_server_version(PQserverVersion(server->conn));
     return OCIServerVersion(hndlp, errhp, bufp, bufsz, hndltype);
 }
 

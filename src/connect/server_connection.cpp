@@ -30,4 +30,9 @@ bool connection_ok(const OCIServer *server) noexcept {
     return server && server->conn && PQstatus(server->conn) == CONNECTION_OK;
 }
 
+ub4 pack_server_version(int v) noexcept {
+    auto uv = static_cast<ub4>(v);
+    return ((uv / 10000) << 24) | ((((uv % 10000) / 100) & 0xF) << 20) | (((uv % 100) & 0xFF) << 12);
+}
+
 }  // namespace vsk

@@ -67,3 +67,17 @@ TEST(ConnectStringUri, IsHandedOverWhole) {
 }
 
 }  // namespace
+
+#include "connect/server_connection.h"
+
+namespace {
+
+TEST(ServerRelease, PacksVersionNumbers) {
+    EXPECT_EQ(vsk::pack_server_version(150004), 0x0F004000u);
+    EXPECT_EQ(vsk::pack_server_version(160001), 0x10001000u);
+    EXPECT_EQ(vsk::pack_server_version(120022), 0x0C016000u);
+    // Before 10 the middle number was the minor release.
+    EXPECT_EQ(vsk::pack_server_version(90624), 0x09618000u);
+}
+
+}  // namespace
