@@ -565,15 +565,6 @@ VSK_EXPORT sword OCIParamGet(const void *hndlp, ub4 htype, OCIError *errhp, void
     return vsk::pending_call(errhp, errhp, OCI_FNCODE_PARAMGET, hndlp, htype, errhp, parmdpp, pos);
 }
 
-VSK_EXPORT ub1 * OCIRawPtr(OCIEnv *env, const OCIRaw *raw) {
-    vsk::pending_call(const_cast<void *>(static_cast<const void *>(env)), nullptr, 0, env, raw);
-    return nullptr;
-}
-
-VSK_EXPORT void OCIRefClear(OCIEnv *env, OCIRef *ref) {
-    vsk::pending_call(const_cast<void *>(static_cast<const void *>(env)), nullptr, 0, env, ref);
-}
-
 VSK_EXPORT sword OCISessionGet(OCIEnv *envhp, OCIError *errhp, OCISvcCtx **svchp, OCIAuthInfo *authhp, OraText *poolName, ub4 poolName_len, const OraText *tagInfo, ub4 tagInfo_len, OraText **retTagInfo, ub4 *retTagInfo_len, boolean *found, ub4 mode) {
     return vsk::pending_call(const_cast<void *>(static_cast<const void *>(envhp)), errhp, OCI_FNCODE_SESSIONGET, envhp, errhp, svchp, authhp, poolName, poolName_len, tagInfo, tagInfo_len, retTagInfo, retTagInfo_len, found, mode);
 }
@@ -616,32 +607,6 @@ VSK_EXPORT sword OCIStmtPrepare2(OCISvcCtx *svchp, OCIStmt **stmtp, OCIError *er
 
 VSK_EXPORT sword OCIStmtRelease(OCIStmt *stmtp, OCIError *errhp, const OraText *key, ub4 key_len, ub4 mode) {
     return vsk::pending_call(const_cast<void *>(static_cast<const void *>(stmtp)), errhp, OCI_FNCODE_STMTRELEASE, stmtp, errhp, key, key_len, mode);
-}
-
-VSK_EXPORT sword OCIStringAllocSize(OCIEnv *env, OCIError *err, const OCIString *vs, ub4 *allocsize) {
-    return vsk::pending_call(const_cast<void *>(static_cast<const void *>(env)), err, 0, env, err, vs, allocsize);
-}
-
-VSK_EXPORT sword OCIStringAssign(OCIEnv *env, OCIError *err, const OCIString *rhs, OCIString **lhs) {
-    return vsk::pending_call(const_cast<void *>(static_cast<const void *>(env)), err, 0, env, err, rhs, lhs);
-}
-
-VSK_EXPORT sword OCIStringAssignText(OCIEnv *env, OCIError *err, const oratext *rhs, ub4 rhs_len, OCIString **lhs) {
-    return vsk::pending_call(const_cast<void *>(static_cast<const void *>(env)), err, 0, env, err, rhs, rhs_len, lhs);
-}
-
-VSK_EXPORT oratext * OCIStringPtr(OCIEnv *env, const OCIString *vs) {
-    vsk::pending_call(const_cast<void *>(static_cast<const void *>(env)), nullptr, 0, env, vs);
-    return nullptr;
-}
-
-VSK_EXPORT sword OCIStringResize(OCIEnv *env, OCIError *err, ub4 new_size, OCIString **str) {
-    return vsk::pending_call(const_cast<void *>(static_cast<const void *>(env)), err, 0, env, err, new_size, str);
-}
-
-VSK_EXPORT ub4 OCIStringSize(OCIEnv *env, const OCIString *vs) {
-    vsk::pending_call(const_cast<void *>(static_cast<const void *>(env)), nullptr, 0, env, vs);
-    return static_cast<ub4>(0);
 }
 
 VSK_EXPORT sword OCIThreadClose(void *hndl, OCIError *err, OCIThreadHandle *tHnd) {

@@ -29,6 +29,8 @@ struct OCIStmt {
     ub4 cursorTxMode;
     ub4 prefetchRows;
     std::string sqlText;
+    // Server-side name the statement's rows are fetched under (a returned cursor's name).
+    std::string stmtName;
     vsk::PtrList<OCIBind> binds;
     vsk::PtrList<OCIDefine> defines;
     vsk::PtrList<void> memCache;

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <optional>
+#include <ostream>
 #include <string>
 
 #include "connect/connect_string.h"
@@ -16,6 +17,8 @@ struct Case {
     int direct;
     Opt host, port, dbname;
 };
+
+void PrintTo(const Case &c, std::ostream *os) { *os << '"' << c.text << '"'; }
 
 class ConnectString : public ::testing::TestWithParam<Case> {};
 
