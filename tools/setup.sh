@@ -11,7 +11,7 @@ PACKAGES=(
   cmake ninja-build g++ pkg-config make
   libpq-dev postgresql
   libgtest-dev libgmock-dev libbenchmark-dev
-  valgrind
+  valgrind clang
 )
 
 missing=()

@@ -2,7 +2,8 @@
 # Sets up and builds, then runs every test:
 #  1. the whole CTest suite (unit, header and integration tests against a private server);
 #  2. the unit and integration tests built with AddressSanitizer and UndefinedBehaviorSanitizer;
-#  3. the unit and integration tests under valgrind.
+#  3. the unit and integration tests under valgrind;
+#  4. the fuzz targets, a minute each (FUZZ_SECONDS).
 set -euo pipefail
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 BUILD_DIR="${BUILD_DIR:-$ROOT/build}"
@@ -32,4 +33,7 @@ for t in "$BUILD_DIR"/tests/integration/vsk_*_test; do
   echo "-- $(basename "$t")"
   VSK_TEST_PGENV="$PG_DIR/conninfo" "${VALGRIND[@]}" "$t" --gtest_brief=1
 done
+
+echo "== fuzz"
+"$ROOT/tools/fuzz.sh"
 echo "== all tests passed"
