@@ -13,6 +13,11 @@ struct OCISvcCtx;
 struct OCIBind {
     vsk::Header hdr;
     void *valueBuffer;
+    // The placeholder as found in the statement, colon included.
+    std::string name;
+    // Server type sent with the parameter, and 1 IN, 2 OUT, 3 IN OUT.
+    ub4 pgType;
+    ub4 direction;
 };
 
 struct OCIDefine {
