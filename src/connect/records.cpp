@@ -24,9 +24,15 @@ void Free_OCIServer(void *h) noexcept {
     close_server_connection(server);
     // Service contexts must not keep pointing at a released server.
     if (OCIEnv *env = env_of(server->hdr.parenth)) {
-        for (void *child : env->children)
+        for (void *child : env->children) {
             if (is_kind(child, HANDLE_OCISvcCtx) && static_cast<OCISvcCtx *>(child)->server == server)
                 static_cast<OCISvcCtx *>(child)->server = nullptr;
+            // Prepared statements lived in the connection that has just closed.
+            if (is_kind(child, HANDLE_OCIStmt) && static_cast<OCIStmt *>(child)->pgPreparedServer == server) {
+                static_cast<OCIStmt *>(child)->pgPreparedServer = nullptr;
+                static_cast<OCIStmt *>(child)->preparedName.clear();
+            }
+        }
     }
     delete_record(server);
 }
@@ -52,8 +58,8 @@ void Free_OCISvcCtx(void *h) noexcept {
             if (is_kind(child, HANDLE_OCIStmt) && static_cast<OCIStmt *>(child)->svcctx == svc)
                 static_cast<OCIStmt *>(child)->svcctx = nullptr;
     }
-    for (void *stmt : svc->stmts)
-        if (is_kind(stmt, HANDLE_OCIStmt)) static_cast<OCIStmt *>(stmt)->svcctx = nullptr;
+    for (OCIStmt *stmt : svc->stmtCache)
+        if (is_kind(stmt, HANDLE_OCIStmt)) stmt->svcctx = nullptr;
     delete_record(svc);
 }
 

@@ -11,6 +11,8 @@
 #include "env/handle.h"
 #include "env/list.h"
 
+struct OCIStmt;
+
 struct OCIServer {
     vsk::Header hdr;
     ub1 attached;
@@ -54,7 +56,7 @@ struct OCISvcCtx {
     OCISession *session;
     void *trans;
     ub1 stmtCacheEnabled;
-    vsk::PtrList<void> stmts;
+    vsk::PtrList<OCIStmt> stmtCache;
 };
 
 struct OCISPool {

@@ -597,18 +597,6 @@ VSK_EXPORT sword OCIStmtGetBindInfo(OCIStmt *stmtp, OCIError *errhp, ub4 size, u
     return vsk::pending_call(const_cast<void *>(static_cast<const void *>(stmtp)), errhp, OCI_FNCODE_STMTGETBIND, stmtp, errhp, size, startloc, found, bvnp, bvnl, invp, inpl, dupl, hndl);
 }
 
-VSK_EXPORT sword OCIStmtPrepare(OCIStmt *stmtp, OCIError *errhp, const OraText *stmt, ub4 stmt_len, ub4 language, ub4 mode) {
-    return vsk::pending_call(const_cast<void *>(static_cast<const void *>(stmtp)), errhp, OCI_FNCODE_STMTPREPARE, stmtp, errhp, stmt, stmt_len, language, mode);
-}
-
-VSK_EXPORT sword OCIStmtPrepare2(OCISvcCtx *svchp, OCIStmt **stmtp, OCIError *errhp, const OraText *stmt, ub4 stmt_len, const OraText *key, ub4 key_len, ub4 language, ub4 mode) {
-    return vsk::pending_call(const_cast<void *>(static_cast<const void *>(svchp)), errhp, OCI_FNCODE_STMTPREPARE2, svchp, stmtp, errhp, stmt, stmt_len, key, key_len, language, mode);
-}
-
-VSK_EXPORT sword OCIStmtRelease(OCIStmt *stmtp, OCIError *errhp, const OraText *key, ub4 key_len, ub4 mode) {
-    return vsk::pending_call(const_cast<void *>(static_cast<const void *>(stmtp)), errhp, OCI_FNCODE_STMTRELEASE, stmtp, errhp, key, key_len, mode);
-}
-
 VSK_EXPORT sword OCIThreadClose(void *hndl, OCIError *err, OCIThreadHandle *tHnd) {
     return vsk::pending_call(err, err, 0, hndl, err, tHnd);
 }

@@ -3,6 +3,7 @@
 #include "env/handle.h"
 #include "env/trace.h"
 #include "pqx/connection.h"
+#include "pqx/extended.h"
 #include "pqx/pg_error.h"
 #include "pqx/standins.h"
 
@@ -35,6 +36,7 @@ NoticeScope::~NoticeScope() {
 
 PGresult *exec(PGconn *conn, void *errhp, const char *command) noexcept {
     if (!conn || !command) return nullptr;
+    drain_pending(conn);
     ConnState *state = state_of(conn);
     if (state && !state->vendorExtras) {
         if (PGresult *answer = answer_standin(conn, state, command)) {
@@ -49,8 +51,13 @@ PGresult *exec(PGconn *conn, void *errhp, const char *command) noexcept {
 
 PGresult *get_result(PGconn *conn, void *errhp) noexcept {
     if (!conn) return nullptr;
+    // The results of a CLOSE sent without waiting are nobody's to read.
+    if (ConnState *state = state_of(conn); state && state->resultsPending) {
+        drain_pending(conn);
+        return nullptr;
+    }
     NoticeScope notices(conn, errhp);
-    return PQgetResult(conn);
+    return take_out_row(conn, PQgetResult(conn));
 }
 
 }  // namespace vsk::pqx

@@ -27,7 +27,8 @@ private:
 // (null only when memory is exhausted or conn is null).
 PGresult *exec(PGconn *conn, void *errhp, const char *command) noexcept;
 
-// The next pending result of the connection, or null.
+// The next pending result of the connection, or null. The OUT values of a CALL sent by
+// PQsendQueryPreparedOut are kept back for PQgetOutResult (pqx/extended.h).
 PGresult *get_result(PGconn *conn, void *errhp) noexcept;
 
 }  // namespace vsk::pqx

@@ -5,10 +5,26 @@
 #include <libpq-fe.h>
 
 #include <cstdio>
+#include <memory>
 #include <optional>
 #include <string>
+#include <unordered_map>
+#include <vector>
 
 namespace vsk::pqx {
+
+struct ResultDeleter {
+    void operator()(PGresult *r) const noexcept { PQclear(r); }
+};
+using ResultPtr = std::unique_ptr<PGresult, ResultDeleter>;
+
+// A statement prepared through pqx: what later operations (cursors, OUT parameters)
+// need, since libpq cannot tell them the text of a prepared statement.
+struct PreparedStatement {
+    std::string text;
+    std::vector<Oid> types;
+    std::vector<int> modes;  // pqx::ParamMode per parameter
+};
 
 // Kept with the libpq connection (instance data) and released with it.
 struct ConnState {
@@ -22,6 +38,17 @@ struct ConnState {
     std::FILE *protocolTrace = nullptr;
     // Argument of the notice processor currently installed.
     void *noticeArg = nullptr;
+
+    // By statement name.
+    std::unordered_map<std::string, PreparedStatement> prepared;
+    // Result format of each cursor bound through pqx (FETCH is what carries it).
+    std::unordered_map<std::string, int> portalFormats;
+    // A command was sent whose results nobody reads (CLOSE without waiting).
+    bool resultsPending = false;
+    // Parameters of the CALL in flight whose tuples are its OUT values.
+    std::optional<PreparedStatement> outCall;
+    // The OUT values of the last such CALL, until taken.
+    ResultPtr outResult;
 };
 
 // PQconnectdbParams with expand_dbname 1, or PQconnectdb of a whole URI; never null

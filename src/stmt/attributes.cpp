@@ -35,11 +35,11 @@ sword Get_OCIStmt(void *h, void *attributep, ub4 *sizep, ub4 attrtype, OCIError 
         put_attr<ub2>(attributep, sizep, stmt->stmtType >= 65000 ? 0 : stmt->stmtType);
         return OCI_SUCCESS;
     case OCI_ATTR_STATEMENT: {  // valid until the statement is freed
-        auto *copy = static_cast<char *>(AllocateMemFromStmtCache(stmt, stmt->sqlText.size() + 1));
+        auto *copy = static_cast<char *>(AllocateMemFromStmtCache(stmt, stmt->stmtText.size() + 1));
         if (!copy) return refuse_attr(errhp, 16506);
-        std::memcpy(copy, stmt->sqlText.c_str(), stmt->sqlText.size() + 1);
+        std::memcpy(copy, stmt->stmtText.c_str(), stmt->stmtText.size() + 1);
         *static_cast<char **>(attributep) = copy;
-        if (sizep) *sizep = static_cast<ub4>(stmt->sqlText.size());
+        if (sizep) *sizep = static_cast<ub4>(stmt->stmtText.size());
         return OCI_SUCCESS;
     }
     case OCI_ATTR_CURSOR_MODE:

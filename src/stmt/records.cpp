@@ -3,6 +3,7 @@
 #include <cstdlib>
 
 #include "connect/records.h"
+#include "stmt/server_statement.h"
 
 namespace vsk {
 
@@ -28,7 +29,10 @@ void Free_OCIDefine(void *h) noexcept {
 void Free_OCIStmt(void *h) noexcept {
     if (!is_kind(h, HANDLE_OCIStmt)) return;
     auto *stmt = static_cast<OCIStmt *>(h);
-    if (stmt->svcctx) stmt->svcctx->stmts.remove(stmt);
+    if (stmt->svcctx) stmt->svcctx->stmtCache.remove(stmt);
+    // The server keeps a prepared statement until it is deallocated.
+    if (!stmt->preparedName.empty() && stmt->pgPreparedServer)
+        deallocateStatement(stmt->pgPreparedServer, nullptr, stmt->preparedName);
     for (OCIBind *b : stmt->binds) Free_OCIBind(b);
     for (OCIDefine *d : stmt->defines) Free_OCIDefine(d);
     FreeMemFromStmtCache(stmt);

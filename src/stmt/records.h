@@ -4,11 +4,13 @@
 #include <oci.h>
 
 #include <string>
+#include <vector>
 
 #include "env/handle.h"
 #include "env/list.h"
 
 struct OCISvcCtx;
+struct OCIServer;
 
 struct OCIBind {
     vsk::Header hdr;
@@ -26,14 +28,36 @@ struct OCIDefine {
 
 struct OCIStmt {
     vsk::Header hdr;
-    OCISvcCtx *svcctx;
-    // Set for statements handed out by the statement cache; those go back through OCIStmtRelease.
-    ub1 fromCache;
+    // The text after conversion and trimming.
+    std::string stmtText;
     ub2 stmtType;
+    ub4 language;
+    ub1 prepared;
+    // The server-side prepared statement, once execution has made it.
+    ub1 serverPrepared;
+    OCIServer *pgPreparedServer;
+    std::string preparedName;
+    ub1 executed;
+    ub1 isDDL;
+    // A one-call block runs as a CALL statement; a function's result goes to returnTarget.
+    ub1 isCall;
+    ub1 isFunction;
+    std::string rewrittenText;
+    std::string procName;
+    std::string returnTarget;
+    OCIBind *returnBind;
+    ub4 paramCount;
+    std::vector<OCIBind *> paramBinds;
+    std::vector<std::string> describeNames;
+    OCISvcCtx *svcctx;
+    // Statement cache: the tag, whether the record came from OCIStmtPrepare2 and is
+    // checked out until OCIStmtRelease.
+    std::string cacheKey;
+    ub1 fromCache;
+    ub1 checkedOut;
     ub4 cursorMode;
     ub4 cursorTxMode;
     ub4 prefetchRows;
-    std::string sqlText;
     // Server-side name the statement's rows are fetched under (a returned cursor's name).
     std::string stmtName;
     vsk::PtrList<OCIBind> binds;

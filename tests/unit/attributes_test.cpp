@@ -165,7 +165,7 @@ TEST_F(Attributes, TransactionIdentifiers) {
 
 TEST_F(Attributes, StatementBeforeExecution) {
     auto *stmt = static_cast<OCIStmt *>(alloc(OCI_HTYPE_STMT));
-    stmt->sqlText = "select 1 from dual";
+    stmt->stmtText = "select 1 from dual";
     stmt->stmtType = 65001;
     ub2 type = 9;
     ASSERT_EQ(OCIAttrGet(stmt, OCI_HTYPE_STMT, &type, nullptr, OCI_ATTR_STMT_TYPE, err), OCI_SUCCESS);

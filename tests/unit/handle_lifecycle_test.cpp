@@ -226,7 +226,7 @@ TEST_F(Handles, ServiceContextLinksAreClearedOnRelease) {
     auto *stmt = static_cast<OCIStmt *>(alloc(OCI_HTYPE_STMT));
     svc->session = session;
     stmt->svcctx = svc;
-    ASSERT_TRUE(svc->stmts.append(stmt));
+    ASSERT_TRUE(svc->stmtCache.append(stmt));
     EXPECT_EQ(OCIHandleFree(session, OCI_HTYPE_SESSION), OCI_SUCCESS);
     EXPECT_EQ(svc->session, nullptr);
     EXPECT_EQ(OCIHandleFree(svc, OCI_HTYPE_SVCCTX), OCI_SUCCESS);

@@ -1,0 +1,30 @@
+#include "stmt/server_statement.h"
+
+#include "connect/records.h"
+#include "env/error.h"
+#include "env/trace.h"
+#include "pqx/command.h"
+#include "pqx/pg_error.h"
+#include "stmt/implicit_tx.h"
+
+namespace vsk {
+
+int deallocateStatement(OCIServer *server, OCIError *errhp, const std::string &name) noexcept {
+    if (!is_kind(server, HANDLE_OCIServer) || !server->conn) return -1;
+    try {
+        ocitrace(TRACE_CURSORS, "deallocateStatement", "deallocating %s\n", name.c_str());
+        PGresult *r = pqx::exec(server->conn, errhp, ("DEALLOCATE " + name).c_str());
+        const bool ok = PQresultStatus(r) == PGRES_COMMAND_OK;
+        if (!ok) {
+            ocitrace(TRACE_CURSORS, "deallocateStatement", "deallocating %s FAILED\n", name.c_str());
+            AddPGErrorRecord(errhp, OCI_ERROR, r);
+        }
+        PQclear(r);
+        if (!ok) ROLLBACK_TRANSACTION(server);
+        return ok ? 0 : -1;
+    } catch (...) {
+        return -1;
+    }
+}
+
+}  // namespace vsk

@@ -1,0 +1,16 @@
+// What a statement leaves on the server, and its release.
+#pragma once
+
+#include <oci.h>
+
+#include <string>
+
+struct OCIServer;
+
+namespace vsk {
+
+// "DEALLOCATE name" on the server; -1 with the server's error recorded (and the
+// transaction rolled back) on failure, else 0.
+int deallocateStatement(OCIServer *server, OCIError *errhp, const std::string &name) noexcept;
+
+}  // namespace vsk
