@@ -12,22 +12,6 @@
 
 extern "C" {
 
-VSK_EXPORT sword OCIBindArrayOfStruct(OCIBind *bindp, OCIError *errhp, ub4 pvskip, ub4 indskip, ub4 alskip, ub4 rcskip) {
-    return vsk::pending_call(const_cast<void *>(static_cast<const void *>(bindp)), errhp, OCI_FNCODE_BINDARRAYOFSTRUCT, bindp, errhp, pvskip, indskip, alskip, rcskip);
-}
-
-VSK_EXPORT sword OCIBindByName(OCIStmt *stmtp, OCIBind **bindp, OCIError *errhp, const OraText *placeholder, sb4 placeh_len, void *valuep, sb4 value_sz, ub2 dty, void *indp, ub2 *alenp, ub2 *rcodep, ub4 maxarr_len, ub4 *curelep, ub4 mode) {
-    return vsk::pending_call(const_cast<void *>(static_cast<const void *>(stmtp)), errhp, OCI_FNCODE_BINDBYNAME, stmtp, bindp, errhp, placeholder, placeh_len, valuep, value_sz, dty, indp, alenp, rcodep, maxarr_len, curelep, mode);
-}
-
-VSK_EXPORT sword OCIBindByPos(OCIStmt *stmtp, OCIBind **bindp, OCIError *errhp, ub4 position, void *valuep, sb4 value_sz, ub2 dty, void *indp, ub2 *alenp, ub2 *rcodep, ub4 maxarr_len, ub4 *curelep, ub4 mode) {
-    return vsk::pending_call(const_cast<void *>(static_cast<const void *>(stmtp)), errhp, OCI_FNCODE_BINDBYPOS, stmtp, bindp, errhp, position, valuep, value_sz, dty, indp, alenp, rcodep, maxarr_len, curelep, mode);
-}
-
-VSK_EXPORT sword OCIBindDynamic(OCIBind *bindp, OCIError *errhp, void *ictxp, OCICallbackInBind icbfp, void *octxp, OCICallbackOutBind ocbfp) {
-    return vsk::pending_call(const_cast<void *>(static_cast<const void *>(bindp)), errhp, OCI_FNCODE_BINDDYNAMIC, bindp, errhp, ictxp, icbfp, octxp, ocbfp);
-}
-
 VSK_EXPORT sword OCICharSetToUnicode(void *envhp, ub2 *dst, size_t dstlen, const OraText *src, size_t srclen, size_t *rsize) {
     return vsk::pending_call(nullptr, nullptr, 0, envhp, dst, dstlen, src, srclen, rsize);
 }
@@ -591,10 +575,6 @@ VSK_EXPORT sword OCIStmtFetch(OCIStmt *stmtp, OCIError *errhp, ub4 nrows, ub2 or
 
 VSK_EXPORT sword OCIStmtFetch2(OCIStmt *stmtp, OCIError *errhp, ub4 nrows, ub2 orientation, sb4 scrollOffset, ub4 mode) {
     return vsk::pending_call(const_cast<void *>(static_cast<const void *>(stmtp)), errhp, OCI_FNCODE_STMTFETCH, stmtp, errhp, nrows, orientation, scrollOffset, mode);
-}
-
-VSK_EXPORT sword OCIStmtGetBindInfo(OCIStmt *stmtp, OCIError *errhp, ub4 size, ub4 startloc, sb4 *found, OraText *bvnp[], ub1 bvnl[], OraText *invp[], ub1 inpl[], ub1 dupl[], OCIBind **hndl) {
-    return vsk::pending_call(const_cast<void *>(static_cast<const void *>(stmtp)), errhp, OCI_FNCODE_STMTGETBIND, stmtp, errhp, size, startloc, found, bvnp, bvnl, invp, inpl, dupl, hndl);
 }
 
 VSK_EXPORT sword OCIThreadClose(void *hndl, OCIError *err, OCIThreadHandle *tHnd) {

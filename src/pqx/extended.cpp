@@ -62,6 +62,9 @@ PGresult *remember(PGconn *conn, const char *stmtName, const char *query, int nP
     ConnState *state = state_of(conn);
     if (!state) return r;
     try {
+        std::string key(name);
+        // A failed Parse of the unnamed statement has dropped the previous one too.
+        if (PQresultStatus(r) == PGRES_COMMAND_OK || key.empty()) state->prepared.erase(key);
         if (PQresultStatus(r) == PGRES_COMMAND_OK) {
             PreparedStatement p;
             p.text = query;
@@ -71,14 +74,11 @@ PGresult *remember(PGconn *conn, const char *stmtName, const char *query, int nP
                 if (paramTypes) p.types[i] = paramTypes[i];
                 if (paramModes) p.modes[i] = paramModes[i];
             }
-            state->prepared[name] = std::move(p);
-        } else if (!*name) {
-            // A failed Parse has already dropped the previous unnamed statement.
-            state->prepared.erase(name);
+            state->prepared.emplace(std::move(key), std::move(p));
         }
     } catch (...) {
-        // Not remembered: later cursor operations on it report failure.
-        state->prepared.erase(name);
+        // Not remembered: cursor operations on it then report failure.
+        ocitrace(TRACE_CONNECT, "pqx", "out of memory remembering %s\n", name);
     }
     return r;
 }
@@ -331,11 +331,12 @@ int PQsendClosePortal(PGconn *conn, const char *portalName) noexcept {
         std::string sql = "CLOSE " + name;
         drain_pending(conn);
         ocitrace(TRACE_CONNECT, "pqx", "PQsendQuery: %s\n", sql.c_str());
-        if (!PQsendQuery(conn, sql.c_str())) return 0;
         ConnState *state = state_of(conn);
+        std::string key(portalName);
+        if (!PQsendQuery(conn, sql.c_str())) return 0;
         if (state) {
-            state->portalFormats.erase(portalName);
             state->resultsPending = true;
+            state->portalFormats.erase(key);
         } else {
             // Nowhere to remember it: wait now, which the caller cannot tell apart.
             NoticeScope notices(conn, nullptr);

@@ -31,6 +31,72 @@ OCIBind *findBindByName(std::string_view name, const std::vector<OCIBind *> &bin
     return nullptr;
 }
 
+bool same_name(std::string_view a, std::string_view b) noexcept {
+    if (a.size() != b.size()) return false;
+    for (std::size_t i = 0; i < a.size(); ++i)
+        if (ascii_tolower(a[i]) != ascii_tolower(b[i])) return false;
+    return true;
+}
+
+bool text_has_placeholder(std::string_view text, std::string_view placeholder) noexcept {
+    if (placeholder.empty()) return false;
+    for (std::size_t i = text.find(':'); i != std::string_view::npos; i = text.find(':', i + 1))
+        if (same_name(text.substr(i, placeholder.size()), placeholder)) return true;
+    return false;
+}
+
+namespace {
+
+bool delimiter(char c) {
+    for (char d : std::string_view(" ,();%&*-+[]\\/'\"<>?"))
+        if (c == d) return true;
+    return false;
+}
+
+// A placeholder's name ends where the placeholder does (so ":b::int" names ":b"); an
+// irregular one (":_x") runs to the first delimiter.
+std::size_t name_end(std::string_view text, std::size_t colon) {
+    if (std::size_t n = placeholderLen(text, colon)) return colon + n;
+    std::size_t end = colon + 1;
+    while (end < text.size() && !delimiter(text[end])) ++end;
+    return end;
+}
+
+}  // namespace
+
+bool nth_placeholder(std::string_view text, ub4 position, std::string *name) {
+    ub4 count = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] != ':') continue;
+        if (i + 1 < text.size() && text[i + 1] == ':') {
+            ++i;  // a cast: both colons go
+            continue;
+        }
+        if (i + 1 < text.size() && text[i + 1] == '=') continue;
+        if (++count == position) {
+            name->assign(text.substr(i, name_end(text, i) - i));
+            return true;
+        }
+    }
+    return false;
+}
+
+std::vector<std::string> bind_info_names(std::string_view text) {
+    std::vector<std::string> names;
+    for (std::size_t i = text.find(':'); i != std::string_view::npos; i = text.find(':', i + 1)) {
+        if (i + 1 < text.size() && text[i + 1] == '=') continue;
+        names.emplace_back(text.substr(i + 1, name_end(text, i) - i - 1));
+    }
+    return names;
+}
+
+OCIBind *find_placeholder_bind_handle(const std::vector<OCIBind *> &binds, std::string_view name) noexcept {
+    for (OCIBind *b : binds)
+        if (b && b->name.size() >= name.size() && same_name(std::string_view(b->name).substr(0, name.size()), name))
+            return b;
+    return nullptr;
+}
+
 bool ReplacePlaceholders(const std::vector<OCIBind *> &binds, std::string_view text, RewrittenText *out) {
     *out = RewrittenText{};
     out->pg_query.reserve(text.size());

@@ -17,7 +17,7 @@ OCITrans *Alloc_OCITrans() noexcept { return new_record<OCITrans>(HANDLE_OCITran
 void Free_OCIBind(void *h) noexcept {
     if (!is_kind(h, HANDLE_OCIBind)) return;
     auto *bind = static_cast<OCIBind *>(h);
-    std::free(bind->valueBuffer);
+    std::free(bind->pgValue);
     delete_record(bind);
 }
 
@@ -35,6 +35,8 @@ void Free_OCIStmt(void *h) noexcept {
         deallocateStatement(stmt->pgPreparedServer, nullptr, stmt->preparedName);
     for (OCIBind *b : stmt->binds) Free_OCIBind(b);
     for (OCIDefine *d : stmt->defines) Free_OCIDefine(d);
+    PQclear(stmt->result);
+    PQclear(stmt->outResult);
     FreeMemFromStmtCache(stmt);
     delete_record(stmt);
 }

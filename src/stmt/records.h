@@ -2,6 +2,7 @@
 #pragma once
 
 #include <oci.h>
+#include <libpq-fe.h>
 
 #include <string>
 #include <vector>
@@ -14,12 +15,34 @@ struct OCIServer;
 
 struct OCIBind {
     vsk::Header hdr;
-    void *valueBuffer;
+    // Values come from input callbacks at execution (OCI_DATA_AT_EXEC).
+    ub4 dataAtExec;
+    ub4 position;
     // The placeholder as found in the statement, colon included.
     std::string name;
+    // The application's buffer: element size, external type, and the parallel arrays.
+    void *valuep;
+    ub4 value_sz;
+    ub2 dty;
+    sb2 *indp;
+    ub2 *alenp;
+    ub2 *rcodep;
+    ub4 maxarr_len;
+    ub4 *curelep;
+    void *ictxp;
+    OCICallbackInBind icbfp;
+    void *octxp;
+    OCICallbackOutBind ocbfp;
     // Server type sent with the parameter, and 1 IN, 2 OUT, 3 IN OUT.
     ub4 pgType;
     ub4 direction;
+    // The converted value of the current iteration (malloc'd).
+    char *pgValue;
+    ub4 pgLength;
+    ub1 pgFormat;
+    // Strides of OCIBindArrayOfStruct.
+    ub1 skipSet;
+    ub4 pvskip, indskip, alskip, rcskip;
 };
 
 struct OCIDefine {
@@ -48,6 +71,11 @@ struct OCIStmt {
     OCIBind *returnBind;
     ub4 paramCount;
     std::vector<OCIBind *> paramBinds;
+    std::vector<ub4> paramTypes;
+    ub1 arrayOfStruct;
+    // The current result and a call's OUT values.
+    PGresult *result;
+    PGresult *outResult;
     std::vector<std::string> describeNames;
     OCISvcCtx *svcctx;
     // Statement cache: the tag, whether the record came from OCIStmtPrepare2 and is

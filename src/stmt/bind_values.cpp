@@ -1,0 +1,158 @@
+#include "stmt/bind_values.h"
+
+#include <cstdlib>
+
+#include "env/error.h"
+#include "env/trace.h"
+#include "stmt/records.h"
+#include "types/conversion_dispatch.h"
+
+namespace vsk {
+
+namespace {
+
+constexpr ub4 kErrBufferInvalid = 16530;
+constexpr int kNeedData = OCI_NEED_DATA;
+
+// Element i of an array of elements of size bytes, or of the bind's stride when set.
+template <class T>
+T *element(T *base, ub4 i, ub4 size, ub1 strided, ub4 stride) {
+    if (!base) return nullptr;
+    const std::size_t step = strided ? stride : size;
+    return reinterpret_cast<T *>(reinterpret_cast<char *>(base) + step * i);
+}
+
+char *value_element(const OCIBind *b, ub4 i) {
+    return element(static_cast<char *>(b->valuep), i, b->value_sz, b->skipSet, b->pvskip);
+}
+sb2 *indicator_element(const OCIBind *b, ub4 i) { return element(b->indp, i, sizeof(sb2), b->skipSet, b->indskip); }
+ub2 *length_element(const OCIBind *b, ub4 i) { return element(b->alenp, i, sizeof(ub2), b->skipSet, b->alskip); }
+ub2 *rcode_element(const OCIBind *b, ub4 i) { return element(b->rcodep, i, sizeof(ub2), b->skipSet, b->rcskip); }
+
+bool is_string_type(ub2 dty) { return dty == SQLT_STR || dty == SQLT_AFC || dty == SQLT_AVC; }
+
+// A missing buffer is NULL; so is an empty length, except for the string types.
+void apply_null_rule(const OCIBind *b, const char *elem, ub4 length, sb2 *ind) {
+    if (*ind == -1) return;
+    if (!(elem && (is_string_type(b->dty) || length != 0))) *ind = -1;
+}
+
+int fail(OCIStmt *stmt, int rc) {
+    release_binds_pgdata(stmt);
+    return rc;
+}
+
+// One server value into element i of a bind; the produced length goes to its length array.
+int write_out_value(OCIStmt *stmt, OCIError *errhp, OCIBind *b, const PGresult *r, int column, ub4 i) {
+    const char *value = PQgetvalue(r, 0, column);
+    const int length = PQgetlength(r, 0, column);
+    ocitrace(TRACE_DEFINE, "filldefine", "%.*s\n", length, value);
+    void *dest = b->dty == SQLT_RSET ? b->valuep : value_element(b, i);
+    ub4 len = b->value_sz;
+    const int rc = PQ2OCIType(errhp, PQftype(r, column), value, length, PQfformat(r, column), b->dty, dest, &len,
+                              indicator_element(b, i), rcode_element(b, i), PQgetisnull(r, 0, column) != 0);
+    if (rc <= 1) {
+        if (ub2 *alen = length_element(b, i)) *alen = static_cast<ub2>(len);
+    }
+    (void)stmt;
+    return rc;
+}
+
+}  // namespace
+
+int GetOCIBindData(OCIStmt *stmt, OCIError *errhp, ub4 iteration) noexcept {
+    int result = 0;
+    for (OCIBind *b : stmt->binds) {
+        if (b == stmt->returnBind) continue;
+        std::free(b->pgValue);
+        b->pgValue = nullptr;
+        b->pgLength = 0;
+        b->pgFormat = 0;
+        ocitrace(TRACE_BIND, "GetOCIBindData", "processing parameter %s\n", b->name.c_str());
+        if (b->dataAtExec) {
+            // Values come from the input callback, one piece at a time.
+            if (!b->icbfp) return fail(stmt, kNeedData);
+            void *buf = nullptr;
+            ub4 alen = 0;
+            ub1 piece = OCI_ONE_PIECE;
+            void *indp = nullptr;
+            if (b->icbfp(b->ictxp, b, iteration, 0, &buf, &alen, &piece, &indp) != OCI_CONTINUE) return fail(stmt, -1);
+            sb2 ind = indp ? *static_cast<sb2 *>(indp) : 0;
+            result = OCI2PQType(errhp, b->dty, buf, alen, &ind, b->pgType, &b->pgValue, &b->pgLength, &b->pgFormat);
+            if (result > 1 || result < 0) return fail(stmt, result < 0 ? -1 : result);
+            continue;
+        }
+        const char *elem = value_element(b, iteration);
+        sb2 local = 0;
+        sb2 *ind = indicator_element(b, iteration);
+        if (!ind) ind = &local;
+        if (ub2 *alen = length_element(b, iteration)) {
+            apply_null_rule(b, elem, *alen, ind);
+            result = OCI2PQType(errhp, b->dty, elem, *alen, ind, b->pgType, &b->pgValue, &b->pgLength, &b->pgFormat);
+            if (result > 1 || result < 0) return fail(stmt, result);
+            continue;
+        }
+        if (b->dty == SQLT_RSET) continue;
+        apply_null_rule(b, elem, b->value_sz, ind);
+        result = OCI2PQType(errhp, b->dty, elem, b->value_sz, ind, b->pgType, &b->pgValue, &b->pgLength, &b->pgFormat);
+        if (result > 1 || result < 0) {
+            AddErrorRecord(errhp, OCI_ERROR, kErrBufferInvalid);
+            return fail(stmt, result);
+        }
+    }
+    return result;
+}
+
+int bindPgValues(const OCIStmt *stmt, ParamArrays *out) noexcept {
+    try {
+        const std::size_t n = stmt->paramBinds.size();
+        out->values.assign(n, nullptr);
+        out->lengths.assign(n, 0);
+        out->formats.assign(n, 0);
+        for (std::size_t k = 0; k < n; ++k) {
+            const OCIBind *b = stmt->paramBinds[k];
+            if (!b) continue;
+            out->values[k] = b->pgValue;
+            out->lengths[k] = static_cast<int>(b->pgLength);
+            out->formats[k] = b->pgFormat;
+        }
+        return 0;
+    } catch (...) {
+        return -1;
+    }
+}
+
+void release_binds_pgdata(OCIStmt *stmt) noexcept {
+    for (OCIBind *b : stmt->binds) {
+        std::free(b->pgValue);
+        b->pgValue = nullptr;
+        b->pgLength = 0;
+    }
+}
+
+int fill_bind_parameters(OCIStmt *stmt, OCIError *errhp, ub4 iteration) noexcept {
+    if (!is_kind(stmt, HANDLE_OCIStmt) || !is_kind(errhp, HANDLE_OCIError)) return -1;
+    int result = 0;
+    if (stmt->isFunction) {
+        OCIBind *rb = stmt->returnBind;
+        if (!is_kind(rb, HANDLE_OCIBind) || !stmt->result || PQnfields(stmt->result) < 1 || PQntuples(stmt->result) < 1)
+            return -1;
+        result = write_out_value(stmt, errhp, rb, stmt->result, 0, iteration);
+        if (result > 1 || result < 0) return result;
+    }
+    if (stmt->paramCount == 0) return result;
+    const PGresult *out = stmt->outResult;
+    if (!out || stmt->paramBinds.size() != stmt->paramCount || PQntuples(out) < 1 ||
+        PQnfields(out) < static_cast<int>(stmt->paramCount))
+        return -1;
+    for (ub4 k = 0; k < stmt->paramCount; ++k) {
+        OCIBind *b = stmt->paramBinds[k];
+        // A NULL leaves the application's buffer, indicator and length as they were.
+        if (!b || PQgetisnull(out, 0, static_cast<int>(k))) continue;
+        result = write_out_value(stmt, errhp, b, out, static_cast<int>(k), iteration);
+        if (result > 1 || result < 0) return result;
+    }
+    return result;
+}
+
+}  // namespace vsk
