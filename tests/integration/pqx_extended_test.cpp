@@ -233,6 +233,11 @@ TEST_F(PqxExtended, CloseWithoutWaitingLeavesTheConnectionUsable) {
     PgResult r = run("SELECT 42");
     ASSERT_EQ(r.status(), PGRES_TUPLES_OK) << message(r);
     EXPECT_STREQ(PQgetvalue(r.get(), 0, 0), "42");
+    // Nothing of the close is left over for the next command's reader.
+    ASSERT_EQ(PQsendQuery(pc_, "SELECT 43"), 1);
+    r = single(pc_);
+    ASSERT_EQ(r.status(), PGRES_TUPLES_OK) << message(r);
+    EXPECT_STREQ(PQgetvalue(r.get(), 0, 0), "43");
 
     // A send waits for the close before it goes: closing twice fails the transaction,
     // which the fetch sent right after already sees.
@@ -340,6 +345,15 @@ TEST_F(PqxCall, FailedCallLeavesNoOutValuesAndOthersAreUntouched) {
     r = single(pc_);
     ASSERT_EQ(r.status(), PGRES_TUPLES_OK);
     EXPECT_STREQ(PQgetvalue(r.get(), 0, 0), "plain");
+
+    // Nor after a CALL whose results a later command discarded unread.
+    const char *args[] = {"1", nullptr, "1"};
+    ASSERT_EQ(pqx::PQsendQueryPreparedOut(pc_, "s_call", 3, args, nullptr, nullptr, 0), 1);
+    ASSERT_EQ(run("SELECT 1").status(), PGRES_TUPLES_OK);
+    ASSERT_EQ(PQsendQuery(pc_, "SELECT 'plain again'"), 1);
+    r = single(pc_);
+    ASSERT_EQ(r.status(), PGRES_TUPLES_OK);
+    EXPECT_STREQ(PQgetvalue(r.get(), 0, 0), "plain again");
 }
 
 // A connection libpq opened directly has no pqx state: what needs it fails, the rest works.
