@@ -74,8 +74,10 @@ VSK_FETCH_CONVERSION(ConvertTEXTOIDToSQLT_STR) {
     const std::size_t len = value ? strnlen(value, value_length(value, length)) : 0;
     ConvertedText text, terminator;
     static const char nul = '\0';
-    std::string whole(value ? value : "", len);
-    if (!text.to_client(env, errhp, whole.c_str(), len + 1) || !terminator.to_client(env, errhp, &nul, 1)) return -1;
+    // libpq ends every value with a NUL; only a value without one needs a terminated copy.
+    std::string copy;
+    const char *whole = value && value[len] == '\0' ? value : (copy.assign(value ? value : "", len), copy.c_str());
+    if (!text.to_client(env, errhp, whole, len + 1) || !terminator.to_client(env, errhp, &nul, 1)) return -1;
     const std::size_t cap = *lengthp, m = text.size(), t = terminator.size();
     auto *dst = static_cast<char *>(destination);
     std::size_t copied = whole_units(env, m < cap ? m : cap);
