@@ -144,18 +144,6 @@ VSK_EXPORT sword OCIDateToText(OCIError *err, const OCIDate *date, const oratext
     return vsk::pending_call(err, err, 0, err, date, fmt, fmt_length, lang_name, lang_length, buf_size, buf);
 }
 
-VSK_EXPORT sword OCIDefineArrayOfStruct(OCIDefine *defnp, OCIError *errhp, ub4 pvskip, ub4 indskip, ub4 rlskip, ub4 rcskip) {
-    return vsk::pending_call(const_cast<void *>(static_cast<const void *>(defnp)), errhp, OCI_FNCODE_DEFINEARRAYOFSTRUCT, defnp, errhp, pvskip, indskip, rlskip, rcskip);
-}
-
-VSK_EXPORT sword OCIDefineByPos(OCIStmt *stmtp, OCIDefine **defnp, OCIError *errhp, ub4 position, void *valuep, sb4 value_sz, ub2 dty, void *indp, ub2 *rlenp, ub2 *rcodep, ub4 mode) {
-    return vsk::pending_call(const_cast<void *>(static_cast<const void *>(stmtp)), errhp, OCI_FNCODE_DEFINEBYPOS, stmtp, defnp, errhp, position, valuep, value_sz, dty, indp, rlenp, rcodep, mode);
-}
-
-VSK_EXPORT sword OCIDefineDynamic(OCIDefine *defnp, OCIError *errhp, void *octxp, OCICallbackDefine ocbfp) {
-    return vsk::pending_call(const_cast<void *>(static_cast<const void *>(defnp)), errhp, OCI_FNCODE_DEFINEDYNAMIC, defnp, errhp, octxp, ocbfp);
-}
-
 VSK_EXPORT sword OCIDescribeAny(OCISvcCtx *svchp, OCIError *errhp, void *objptr, ub4 objnm_len, ub1 objptr_typ, ub1 info_level, ub1 objtyp, OCIDescribe *dschp) {
     return vsk::pending_call(const_cast<void *>(static_cast<const void *>(svchp)), errhp, OCI_FNCODE_DESCRIBEANY, svchp, errhp, objptr, objnm_len, objptr_typ, info_level, objtyp, dschp);
 }

@@ -47,6 +47,20 @@ struct OCIBind {
 
 struct OCIDefine {
     vsk::Header hdr;
+    // Values go through the output callback (OCI_DYNAMIC_FETCH, OCIDefineDynamic).
+    ub4 dynamic;
+    ub4 position;
+    void *valuep;
+    ub4 value_sz;
+    ub2 dty;
+    sb2 *indp;
+    ub2 *rlenp;
+    ub2 *rcodep;
+    OCICallbackDefine ocbfp;
+    void *octxp;
+    // Strides of OCIDefineArrayOfStruct.
+    ub1 skipSet;
+    ub4 pvskip, indskip, rlskip, rcskip;
 };
 
 struct OCIStmt {
@@ -73,6 +87,8 @@ struct OCIStmt {
     std::vector<OCIBind *> paramBinds;
     std::vector<ub4> paramTypes;
     ub1 arrayOfStruct;
+    // A define of SQLT_TIMESTAMP (descriptor pointers) exists.
+    ub1 hasTimestampDefine;
     // The current result and a call's OUT values.
     PGresult *result;
     PGresult *outResult;
