@@ -4,6 +4,7 @@
 
 #include "env/error.h"
 #include "env/trace.h"
+#include "stmt/elements.h"
 #include "stmt/records.h"
 #include "types/conversion_dispatch.h"
 
@@ -14,20 +15,12 @@ namespace {
 constexpr ub4 kErrBufferInvalid = 16530;
 constexpr int kNeedData = OCI_NEED_DATA;
 
-// Element i of an array of elements of size bytes, or of the bind's stride when set.
-template <class T>
-T *element(T *base, ub4 i, ub4 size, ub1 strided, ub4 stride) {
-    if (!base) return nullptr;
-    const std::size_t step = strided ? stride : size;
-    return reinterpret_cast<T *>(reinterpret_cast<char *>(base) + step * i);
-}
-
 char *value_element(const OCIBind *b, ub4 i) {
-    return element(static_cast<char *>(b->valuep), i, b->value_sz, b->skipSet, b->pvskip);
+    return array_element(static_cast<char *>(b->valuep), i, b->value_sz, b->skipSet, b->pvskip);
 }
-sb2 *indicator_element(const OCIBind *b, ub4 i) { return element(b->indp, i, sizeof(sb2), b->skipSet, b->indskip); }
-ub2 *length_element(const OCIBind *b, ub4 i) { return element(b->alenp, i, sizeof(ub2), b->skipSet, b->alskip); }
-ub2 *rcode_element(const OCIBind *b, ub4 i) { return element(b->rcodep, i, sizeof(ub2), b->skipSet, b->rcskip); }
+sb2 *indicator_element(const OCIBind *b, ub4 i) { return array_element(b->indp, i, sizeof(sb2), b->skipSet, b->indskip); }
+ub2 *length_element(const OCIBind *b, ub4 i) { return array_element(b->alenp, i, sizeof(ub2), b->skipSet, b->alskip); }
+ub2 *rcode_element(const OCIBind *b, ub4 i) { return array_element(b->rcodep, i, sizeof(ub2), b->skipSet, b->rcskip); }
 
 bool is_string_type(ub2 dty) { return dty == SQLT_STR || dty == SQLT_AFC || dty == SQLT_AVC; }
 

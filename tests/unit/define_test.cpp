@@ -69,3 +69,102 @@ TEST_F(Defines, TimestampsDynamicAndStrides) {
 }
 
 }  // namespace
+
+#include <libpq-fe.h>
+
+#include <string>
+#include <vector>
+
+#include "stmt/define_fill.h"
+
+namespace {
+
+// A text result of rows x columns built on the client: "r<row>c<col>", NULL where asked.
+PGresult *make_result(int rows, int cols, int null_row = -1) {
+    PGresult *r = PQmakeEmptyPGresult(nullptr, PGRES_TUPLES_OK);
+    std::vector<PGresAttDesc> attrs(static_cast<std::size_t>(cols));
+    std::vector<std::string> names;
+    for (int c = 0; c < cols; ++c) names.push_back("c" + std::to_string(c));
+    for (int c = 0; c < cols; ++c) {
+        attrs[c] = PGresAttDesc{};
+        attrs[c].name = names[c].data();
+        attrs[c].typid = 25;
+        attrs[c].typlen = -1;
+    }
+    PQsetResultAttrs(r, cols, attrs.data());
+    for (int i = 0; i < rows; ++i)
+        for (int c = 0; c < cols; ++c) {
+            std::string v = "r" + std::to_string(i) + "c" + std::to_string(c);
+            if (i == null_row) PQsetvalue(r, i, c, nullptr, -1);
+            else PQsetvalue(r, i, c, v.data(), static_cast<int>(v.size()));
+        }
+    return r;
+}
+
+TEST_F(Defines, BatchesFillColumnsRowByRow) {
+    char a[2][8], b[2][8];
+    sb2 ia[2] = {}, ib[2] = {};
+    ub2 la[2] = {}, lb[2] = {};
+    OCIDefine *d = nullptr;
+    ASSERT_EQ(OCIDefineByPos(stmt_, &d, err_, 1, a, 8, SQLT_STR, ia, la, nullptr, OCI_DEFAULT), OCI_SUCCESS);
+    ASSERT_EQ(OCIDefineByPos(stmt_, &d, err_, 2, b, 8, SQLT_STR, ib, lb, nullptr, OCI_DEFAULT), OCI_SUCCESS);
+    PGresult *r = make_result(3, 2, 1);
+    ub4 row = 0, fetched = 0;
+    EXPECT_EQ(vsk::fill_define_buffers(err_, stmt_, r, 2, &row, &fetched), OCI_SUCCESS);
+    EXPECT_EQ(row, 2u);
+    EXPECT_EQ(fetched, 2u);
+    EXPECT_STREQ(a[0], "r0c0");
+    EXPECT_STREQ(b[0], "r0c1");
+    EXPECT_EQ(la[0], 4);
+    EXPECT_EQ(ia[1], -1);  // the NULL row
+    EXPECT_EQ(ib[1], -1);
+    // The rest of the batch: one row where two were asked for.
+    EXPECT_EQ(vsk::fill_define_buffers(err_, stmt_, r, 2, &row, &fetched), OCI_NO_DATA);
+    EXPECT_EQ(fetched, 1u);
+    EXPECT_STREQ(a[0], "r2c0");
+    EXPECT_STREQ(b[0], "r2c1");
+    EXPECT_EQ(row, 3u);
+    // One row out of a prefetched batch.
+    EXPECT_EQ(vsk::fill_define_buffers_prefetch(err_, stmt_, r, &row, &fetched, 0), OCI_SUCCESS);
+    EXPECT_STREQ(b[0], "r0c1");
+    EXPECT_EQ(vsk::fill_define_buffers_prefetch(err_, stmt_, r, &row, &fetched, 3), OCI_NO_DATA);
+    PQclear(r);
+}
+
+TEST_F(Defines, StridesGapsAndMissingDefines) {
+    struct Row {
+        char text[8];
+        sb2 ind;
+        ub2 len;
+    } rows[2] = {};
+    OCIDefine *d = nullptr;
+    // Only the second column is defined: nothing is filled from the first column on.
+    ASSERT_EQ(OCIDefineByPos(stmt_, &d, err_, 2, rows[0].text, 8, SQLT_STR, &rows[0].ind, &rows[0].len, nullptr,
+                             OCI_DEFAULT),
+              OCI_SUCCESS);
+    PGresult *r = make_result(2, 2);
+    ub4 row = 0, fetched = 0;
+    EXPECT_EQ(vsk::fill_define_buffers(err_, stmt_, r, 2, &row, &fetched), OCI_SUCCESS);
+    EXPECT_STREQ(rows[0].text, "");
+    char second[2][8];
+    ASSERT_EQ(OCIDefineByPos(stmt_, &d, err_, 2, second, 8, SQLT_STR, nullptr, nullptr, nullptr, OCI_DEFAULT),
+              OCI_SUCCESS);
+    ASSERT_EQ(OCIDefineByPos(stmt_, &d, err_, 1, rows[0].text, 8, SQLT_STR, &rows[0].ind, &rows[0].len, nullptr,
+                             OCI_DEFAULT),
+              OCI_SUCCESS);
+    ASSERT_EQ(OCIDefineArrayOfStruct(d, err_, sizeof(Row), sizeof(Row), sizeof(Row), 0), OCI_SUCCESS);
+    row = 0;
+    EXPECT_EQ(vsk::fill_define_buffers(err_, stmt_, r, 2, &row, &fetched), OCI_SUCCESS);
+    EXPECT_STREQ(rows[1].text, "r1c0");
+    EXPECT_EQ(rows[1].len, 4);
+    EXPECT_STREQ(second[1], "r1c1");
+    PQclear(r);
+    // Without defines there is nothing to fill.
+    OCIStmt *bare = nullptr;
+    ASSERT_EQ(OCIHandleAlloc(env_, reinterpret_cast<void **>(&bare), OCI_HTYPE_STMT, 0, nullptr), OCI_SUCCESS);
+    PGresult *one = make_result(1, 1);
+    EXPECT_EQ(vsk::fill_define_buffers(err_, bare, one, 1, &row, &fetched), OCI_ERROR);
+    PQclear(one);
+}
+
+}  // namespace

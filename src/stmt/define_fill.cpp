@@ -1,0 +1,86 @@
+#include "stmt/define_fill.h"
+
+#include "env/error.h"
+#include "env/trace.h"
+#include "stmt/elements.h"
+#include "stmt/records.h"
+#include "types/conversion_dispatch.h"
+
+namespace vsk {
+
+namespace {
+
+constexpr ub4 kErrNoDefine = 24374;
+constexpr ub4 kErrUnsupported = 3001;
+
+OCIDefine *find_define(const OCIStmt *stmt, int column) {
+    for (OCIDefine *d : stmt->defines)
+        if (d->position == static_cast<ub4>(column + 1)) return d;
+    return nullptr;
+}
+
+// Row r, column c into element j of define d.
+sword fill_one(OCIError *errhp, OCIDefine *d, const PGresult *result, int r, int c, ub4 j) {
+    // Output callbacks come with piecewise fetching.
+    if (d->dynamic) return AddErrorRecord(errhp, OCI_ERROR, kErrUnsupported), OCI_ERROR;
+    const char *value = PQgetvalue(result, r, c);
+    const int length = PQgetlength(result, r, c);
+    if (ocitracing(TRACE_DEFINE)) {
+        if (PQfformat(result, c) == 1) ocitracehex(TRACE_DEFINE, "filldefine", value, static_cast<std::size_t>(length));
+        else ocitrace(TRACE_DEFINE, "filldefine", "%s\n", value);
+    }
+    void *dest = array_element(static_cast<char *>(d->valuep), j, d->value_sz, d->skipSet, d->pvskip);
+    ub4 len = d->value_sz;
+    sb2 *ind = array_element(d->indp, j, sizeof(sb2), d->skipSet, d->indskip);
+    ub2 *rcode = array_element(d->rcodep, j, sizeof(ub2), d->skipSet, d->rcskip);
+    const int rc = PQ2OCIType(errhp, PQftype(result, c), value, length, PQfformat(result, c), d->dty, dest, &len,
+                              ind, rcode, PQgetisnull(result, r, c) != 0);
+    if (ub2 *rlen = array_element(d->rlenp, j, sizeof(ub2), d->skipSet, d->rlskip)) *rlen = static_cast<ub2>(len);
+    return rc;
+}
+
+}  // namespace
+
+sword fill_define_buffers(OCIError *errhp, OCIStmt *stmt, const PGresult *result, ub4 nrows, ub4 *resultRow,
+                          ub4 *rowsFetched) noexcept {
+    if (stmt->defines.empty() || !result || nrows == 0 || !rowsFetched || !resultRow)
+        return AddErrorRecord(errhp, OCI_ERROR, kErrNoDefine), OCI_ERROR;
+    const int rows = PQntuples(result);
+    // Every column starts from the same row; the first one moves the batch on.
+    const ub4 start = *resultRow;
+    *rowsFetched = rows > static_cast<int>(start) ? static_cast<ub4>(rows) - start : 0;
+    sword result_code = OCI_SUCCESS;
+    for (int c = 0; c < PQnfields(result); ++c) {
+        OCIDefine *d = find_define(stmt, c);
+        if (!d) break;
+        sword rc = OCI_SUCCESS;
+        ub4 j = 0;
+        for (ub4 r = start; r < static_cast<ub4>(rows) && j < nrows; ++r, ++j) {
+            rc = fill_one(errhp, d, result, static_cast<int>(r), c, j);
+            if (c == 0) ++*resultRow;
+            if (rc < 0) break;
+        }
+        if (j == nrows && start + j < static_cast<ub4>(rows)) *rowsFetched = j;
+        result_code = rc < 0 ? rc : (j < nrows ? OCI_NO_DATA : rc);
+        if (rc < 0) break;
+    }
+    return result_code;
+}
+
+sword fill_define_buffers_prefetch(OCIError *errhp, OCIStmt *stmt, const PGresult *result, ub4 *resultRow,
+                                   ub4 *rowsFetched, ub4 prefetchIndex) noexcept {
+    if (stmt->defines.empty() || !result) return OCI_NO_DATA;
+    if (static_cast<int>(prefetchIndex) >= PQntuples(result)) return OCI_NO_DATA;
+    sword rc = OCI_SUCCESS;
+    for (int c = 0; c < PQnfields(result); ++c) {
+        OCIDefine *d = find_define(stmt, c);
+        if (!d) break;
+        rc = fill_one(errhp, d, result, static_cast<int>(prefetchIndex), c, 0);
+        if (rc < 0) break;
+    }
+    if (resultRow) *resultRow = prefetchIndex + 1;
+    if (rowsFetched) *rowsFetched = 1;
+    return rc;
+}
+
+}  // namespace vsk

@@ -1,0 +1,19 @@
+// Rows of a fetched batch written into the define arrays, column by column.
+#pragma once
+
+#include <oci.h>
+#include <libpq-fe.h>
+
+namespace vsk {
+
+// Converts up to nrows rows of result, from *resultRow on, into elements 0.. of the
+// defines; advances *resultRow and sets *rowsFetched. OCI_NO_DATA when fewer than nrows
+// rows were there, else the last conversion's result; -1 with 24374 without defines.
+sword fill_define_buffers(OCIError *errhp, OCIStmt *stmt, const PGresult *result, ub4 nrows, ub4 *resultRow,
+                          ub4 *rowsFetched) noexcept;
+
+// Row prefetchIndex of result into element 0 of every define (OCI_NO_DATA without defines).
+sword fill_define_buffers_prefetch(OCIError *errhp, OCIStmt *stmt, const PGresult *result, ub4 *resultRow,
+                                   ub4 *rowsFetched, ub4 prefetchIndex) noexcept;
+
+}  // namespace vsk
