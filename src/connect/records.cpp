@@ -4,6 +4,7 @@
 
 #include "connect/server_connection.h"
 #include "env/env.h"
+#include "stmt/cursors.h"
 #include "stmt/records.h"
 
 namespace vsk {
@@ -22,16 +23,12 @@ void Free_OCIServer(void *h) noexcept {
     if (!is_kind(h, HANDLE_OCIServer)) return;
     auto *server = static_cast<OCIServer *>(h);
     close_server_connection(server);
+    markCursorsClosed(env_of(server->hdr.parenth), server);
     // Service contexts must not keep pointing at a released server.
     if (OCIEnv *env = env_of(server->hdr.parenth)) {
         for (void *child : env->children) {
             if (is_kind(child, HANDLE_OCISvcCtx) && static_cast<OCISvcCtx *>(child)->server == server)
                 static_cast<OCISvcCtx *>(child)->server = nullptr;
-            // Prepared statements lived in the connection that has just closed.
-            if (is_kind(child, HANDLE_OCIStmt) && static_cast<OCIStmt *>(child)->pgPreparedServer == server) {
-                static_cast<OCIStmt *>(child)->pgPreparedServer = nullptr;
-                static_cast<OCIStmt *>(child)->preparedName.clear();
-            }
         }
     }
     delete_record(server);

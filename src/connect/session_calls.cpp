@@ -9,11 +9,13 @@
 #include "env/env.h"
 #include "env/error.h"
 #include "env/export.h"
+#include "env/process_globals.h"
 #include "env/trace.h"
 #include "nls/charset.h"
 #include "pqx/command.h"
 #include "pqx/connection.h"
 #include "pqx/pg_error.h"
+#include "stmt/cursors.h"
 
 using namespace vsk;
 
@@ -121,6 +123,11 @@ sword end_session(OCISvcCtx *svc, OCIError *errhp, OCISession *usrhp) noexcept {
         if (sword rc = Get_OCISvcCtx(svc, &session, nullptr, OCI_ATTR_SESSION, errhp)) return rc;
         if (!session) return OCI_SUCCESS;
     }
+    // The statements' server objects go with the connection.
+    const bool locked = process_mutex_enabled();
+    if (locked) lock_process_mutex();
+    markCursorsClosed(env_of(svc), server);
+    if (locked) unlock_process_mutex();
     if (server->conn) {
         if (PQstatus(server->conn) == CONNECTION_BAD) {
             AddErrorRecord(errhp, OCI_ERROR, kErrConnectionTerminated);

@@ -37,6 +37,7 @@ void Free_OCIStmt(void *h) noexcept {
     for (OCIDefine *d : stmt->defines) Free_OCIDefine(d);
     PQclear(stmt->result);
     PQclear(stmt->outResult);
+    delete stmt->cursor;
     FreeMemFromStmtCache(stmt);
     delete_record(stmt);
 }

@@ -63,6 +63,22 @@ struct OCIDefine {
     ub4 pvskip, indskip, rlskip, rcskip;
 };
 
+namespace vsk {
+
+// A query's server-side cursor: a portal, or a cursor declared WITH HOLD.
+struct Cursor {
+    enum State : ub4 { CLOSED = 0, OPEN = 2, EXHAUSTED = 3 };
+    ub4 state = CLOSED;
+    ub4 rowsSeen = 0;   // highest row delivered so far
+    ub4 position = 0;   // row of the last row delivered
+    sb4 lastRow = -1;   // rows in the cursor once a fetch of the last row told
+    OCIServer *server = nullptr;
+    std::string stmtName;
+    std::string portalName;
+};
+
+}  // namespace vsk
+
 struct OCIStmt {
     vsk::Header hdr;
     // The text after conversion and trimming.
@@ -87,6 +103,10 @@ struct OCIStmt {
     std::vector<OCIBind *> paramBinds;
     std::vector<ub4> paramTypes;
     ub1 arrayOfStruct;
+    vsk::Cursor *cursor;
+    // The statement stands for a cursor a REF CURSOR bind returned.
+    ub1 isRefCursor;
+    ub1 refCursorOpened;
     // A define of SQLT_TIMESTAMP (descriptor pointers) exists.
     ub1 hasTimestampDefine;
     // The current result and a call's OUT values.

@@ -161,3 +161,38 @@ TEST_F(StatementPrepare, TaggedCache) {
 }
 
 }  // namespace
+
+#include "stmt/cursors.h"
+
+namespace {
+
+TEST_F(StatementPrepare, ServerObjectsForgottenWithTheirServer) {
+    OCIServer *srv = nullptr;
+    ASSERT_EQ(OCIHandleAlloc(env_, reinterpret_cast<void **>(&srv), OCI_HTYPE_SERVER, 0, nullptr), OCI_SUCCESS);
+    ASSERT_EQ(OCIAttrSet(svc_, OCI_HTYPE_SVCCTX, srv, 0, OCI_ATTR_SERVER, err_), OCI_SUCCESS);
+    stmt_->cursor = new vsk::Cursor;
+    stmt_->cursor->server = srv;
+    stmt_->cursor->state = vsk::Cursor::OPEN;
+    stmt_->cursor->stmtName = "stmt_00000001";
+    stmt_->cursor->portalName = "portal_00000001";
+    stmt_->preparedName = "stmt_00000002";
+    stmt_->pgPreparedServer = srv;
+    stmt_->serverPrepared = 1;
+    vsk::markCursorsClosed(env_, srv);
+    EXPECT_EQ(stmt_->cursor->state, vsk::Cursor::CLOSED);
+    EXPECT_EQ(stmt_->cursor->portalName, "");
+    EXPECT_EQ(stmt_->preparedName, "");
+    EXPECT_EQ(stmt_->pgPreparedServer, nullptr);
+    // The service context keeps its server for a new session.
+    EXPECT_EQ(svc_->server, srv);
+    // Releasing the server leaves no statement pointing at it.
+    stmt_->cursor->portalName = "portal_00000003";
+    stmt_->pgPreparedServer = srv;
+    ASSERT_EQ(OCIHandleFree(srv, OCI_HTYPE_SERVER), OCI_SUCCESS);
+    EXPECT_EQ(stmt_->pgPreparedServer, nullptr);
+    EXPECT_EQ(stmt_->cursor->portalName, "");
+    EXPECT_EQ(svc_->server, nullptr);
+    EXPECT_TRUE(vsk::simpleCommandFailed(nullptr));
+}
+
+}  // namespace
