@@ -7,6 +7,7 @@
 #include <cstring>
 #include <string>
 
+#include "oci_handles_test.h"
 #include "stmt/bind_values.h"
 #include "stmt/records.h"
 
@@ -16,14 +17,8 @@ using namespace vsk;
 
 const OraText *ot(const char *s) { return reinterpret_cast<const OraText *>(s); }
 
-class Binding : public ::testing::Test {
+class Binding : public vsk::test::OciHandlesTest {
 protected:
-    void SetUp() override {
-        ASSERT_EQ(OCIEnvCreate(&env_, OCI_DEFAULT, nullptr, nullptr, nullptr, nullptr, 0, nullptr), OCI_SUCCESS);
-        ASSERT_EQ(OCIHandleAlloc(env_, reinterpret_cast<void **>(&err_), OCI_HTYPE_ERROR, 0, nullptr), OCI_SUCCESS);
-        ASSERT_EQ(OCIHandleAlloc(env_, reinterpret_cast<void **>(&stmt_), OCI_HTYPE_STMT, 0, nullptr), OCI_SUCCESS);
-    }
-    void TearDown() override { OCIHandleFree(env_, OCI_HTYPE_ENV); }
     void prepare(const char *text) {
         ASSERT_EQ(OCIStmtPrepare(stmt_, err_, ot(text), static_cast<ub4>(std::strlen(text)), OCI_NTV_SYNTAX,
                                  OCI_DEFAULT),
@@ -34,17 +29,8 @@ protected:
         return OCIBindByName(stmt_, &bind_, err_, ot(name), -1, value, size, dty, ind, alen, nullptr, 0, nullptr,
                              mode);
     }
-    sb4 error_code() const {
-        sb4 code = 0;
-        OraText buf[256];
-        OCIErrorGet(err_, 1, nullptr, &code, buf, sizeof buf, OCI_HTYPE_ERROR);
-        return code;
-    }
     std::string pg_value(const OCIBind *b) const { return b->pgValue ? std::string(b->pgValue) : "<NULL>"; }
 
-    OCIEnv *env_ = nullptr;
-    OCIError *err_ = nullptr;
-    OCIStmt *stmt_ = nullptr;
     OCIBind *bind_ = nullptr;
 };
 

@@ -13,6 +13,7 @@
 
 #include "env/env.h"
 #include "env/error.h"
+#include "oci_handles_test.h"
 #include "stmt/records.h"
 #include "types/conversion_dispatch.h"
 #include "types/type_codes.h"
@@ -39,17 +40,8 @@ struct FetchOut {
     ub4 error = 0;
 };
 
-class Conversions : public ::testing::Test {
+class Conversions : public vsk::test::OciHandlesTest {
 protected:
-    void SetUp() override { make_env(OCI_DEFAULT); }
-    void TearDown() override {
-        if (env_) OCIHandleFree(env_, OCI_HTYPE_ENV);
-    }
-    void make_env(ub4 mode) {
-        if (env_) OCIHandleFree(env_, OCI_HTYPE_ENV);
-        ASSERT_EQ(OCIEnvCreate(&env_, mode, nullptr, nullptr, nullptr, nullptr, 0, nullptr), OCI_SUCCESS);
-        ASSERT_EQ(OCIHandleAlloc(env_, reinterpret_cast<void **>(&err_), OCI_HTYPE_ERROR, 0, nullptr), OCI_SUCCESS);
-    }
     void oracle_empty_strings(bool on) {
         ub4 mode = on ? 3 : 4;
         ASSERT_EQ(OCIAttrSet(env_, OCI_HTYPE_ENV, &mode, 0, OCI_ATTR_EMPTY_STRING_MODE, err_), OCI_SUCCESS);
@@ -92,8 +84,6 @@ protected:
         return fetch(oid, v.c_str(), static_cast<int>(v.size()), sqlt, cap, with_ind);
     }
 
-    OCIEnv *env_ = nullptr;
-    OCIError *err_ = nullptr;
 };
 
 // ---- binding ----

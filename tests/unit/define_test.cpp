@@ -3,24 +3,16 @@
 
 #include <gtest/gtest.h>
 
+#include "oci_handles_test.h"
 #include "stmt/records.h"
 
 namespace {
 
-class Defines : public ::testing::Test {
+class Defines : public vsk::test::OciHandlesTest {
 protected:
-    void SetUp() override {
-        ASSERT_EQ(OCIEnvCreate(&env_, OCI_DEFAULT, nullptr, nullptr, nullptr, nullptr, 0, nullptr), OCI_SUCCESS);
-        ASSERT_EQ(OCIHandleAlloc(env_, reinterpret_cast<void **>(&err_), OCI_HTYPE_ERROR, 0, nullptr), OCI_SUCCESS);
-        ASSERT_EQ(OCIHandleAlloc(env_, reinterpret_cast<void **>(&stmt_), OCI_HTYPE_STMT, 0, nullptr), OCI_SUCCESS);
-    }
-    void TearDown() override { OCIHandleFree(env_, OCI_HTYPE_ENV); }
     sword define(ub4 pos, void *buf, sb4 size, ub2 dty, ub4 mode = OCI_DEFAULT) {
         return OCIDefineByPos(stmt_, &def_, err_, pos, buf, size, dty, ind_, rlen_, rcode_, mode);
     }
-    OCIEnv *env_ = nullptr;
-    OCIError *err_ = nullptr;
-    OCIStmt *stmt_ = nullptr;
     OCIDefine *def_ = nullptr;
     sb2 ind_[4] = {};
     ub2 rlen_[4] = {}, rcode_[4] = {};

@@ -7,6 +7,7 @@
 
 #include "connect/records.h"
 #include "env/env.h"
+#include "oci_handles_test.h"
 #include "stmt/records.h"
 
 namespace {
@@ -14,38 +15,16 @@ namespace {
 const OraText *ot(const char *s) { return reinterpret_cast<const OraText *>(s); }
 ub4 len(const char *s) { return static_cast<ub4>(std::char_traits<char>::length(s)); }
 
-class StatementPrepare : public ::testing::Test {
+class StatementPrepare : public vsk::test::OciHandlesTest {
 protected:
-    void SetUp() override { make_env(OCI_DEFAULT); }
-    void TearDown() override {
-        if (env_) OCIHandleFree(env_, OCI_HTYPE_ENV);
-    }
-    void make_env(ub4 mode) {
-        if (env_) OCIHandleFree(env_, OCI_HTYPE_ENV);
-        ASSERT_EQ(OCIEnvCreate(&env_, mode, nullptr, nullptr, nullptr, nullptr, 0, nullptr), OCI_SUCCESS);
-        ASSERT_EQ(OCIHandleAlloc(env_, reinterpret_cast<void **>(&err_), OCI_HTYPE_ERROR, 0, nullptr), OCI_SUCCESS);
-        ASSERT_EQ(OCIHandleAlloc(env_, reinterpret_cast<void **>(&stmt_), OCI_HTYPE_STMT, 0, nullptr), OCI_SUCCESS);
-        ASSERT_EQ(OCIHandleAlloc(env_, reinterpret_cast<void **>(&svc_), OCI_HTYPE_SVCCTX, 0, nullptr), OCI_SUCCESS);
-    }
     sword prepare(const char *text, ub4 language = OCI_NTV_SYNTAX, ub4 mode = OCI_DEFAULT) {
         return OCIStmtPrepare(stmt_, err_, ot(text), len(text), language, mode);
-    }
-    sb4 error_code() const {
-        sb4 code = 0;
-        OraText buf[512];
-        OCIErrorGet(err_, 1, nullptr, &code, buf, sizeof buf, OCI_HTYPE_ERROR);
-        return code;
     }
     ub2 stmt_type() const {
         ub2 type = 99;
         OCIAttrGet(stmt_, OCI_HTYPE_STMT, &type, nullptr, OCI_ATTR_STMT_TYPE, err_);
         return type;
     }
-
-    OCIEnv *env_ = nullptr;
-    OCIError *err_ = nullptr;
-    OCIStmt *stmt_ = nullptr;
-    OCISvcCtx *svc_ = nullptr;
 };
 
 TEST_F(StatementPrepare, TextKindAndArguments) {
