@@ -553,18 +553,6 @@ VSK_EXPORT sword OCISessionRelease(OCISvcCtx *svchp, OCIError *errhp, OraText *t
     return vsk::pending_call(const_cast<void *>(static_cast<const void *>(svchp)), errhp, OCI_FNCODE_SESSIONRELEASE, svchp, errhp, tag, tag_len, mode);
 }
 
-VSK_EXPORT sword OCIStmtExecute(OCISvcCtx *svchp, OCIStmt *stmtp, OCIError *errhp, ub4 iters, ub4 rowoff, const OCISnapshot *snap_in, OCISnapshot *snap_out, ub4 mode) {
-    return vsk::pending_call(const_cast<void *>(static_cast<const void *>(svchp)), errhp, OCI_FNCODE_STMTEXECUTE, svchp, stmtp, errhp, iters, rowoff, snap_in, snap_out, mode);
-}
-
-VSK_EXPORT sword OCIStmtFetch(OCIStmt *stmtp, OCIError *errhp, ub4 nrows, ub2 orientation, ub4 mode) {
-    return vsk::pending_call(const_cast<void *>(static_cast<const void *>(stmtp)), errhp, OCI_FNCODE_STMTFETCH, stmtp, errhp, nrows, orientation, mode);
-}
-
-VSK_EXPORT sword OCIStmtFetch2(OCIStmt *stmtp, OCIError *errhp, ub4 nrows, ub2 orientation, sb4 scrollOffset, ub4 mode) {
-    return vsk::pending_call(const_cast<void *>(static_cast<const void *>(stmtp)), errhp, OCI_FNCODE_STMTFETCH, stmtp, errhp, nrows, orientation, scrollOffset, mode);
-}
-
 VSK_EXPORT sword OCIThreadClose(void *hndl, OCIError *err, OCIThreadHandle *tHnd) {
     return vsk::pending_call(err, err, 0, hndl, err, tHnd);
 }

@@ -17,10 +17,10 @@ void notice_processor(void *errhp, const char *message) { OCINoticeHandler(errhp
 
 NoticeScope::NoticeScope(PGconn *conn, void *errhp) noexcept : conn_(conn) {
     if (!conn_) return;
-    void *arg = is_kind(errhp, HANDLE_OCIError) ? errhp : nullptr;
     // libpq hands back the previous processor but not its argument; the connection's
     // state remembers it, so nested scopes restore the outer error handle.
     ConnState *state = state_of(conn_);
+    void *arg = is_kind(errhp, HANDLE_OCIError) ? errhp : (state ? state->noticeArg : nullptr);
     if (state) {
         previousArg_ = state->noticeArg;
         state->noticeArg = arg;
@@ -47,6 +47,32 @@ PGresult *exec(PGconn *conn, void *errhp, const char *command) noexcept {
     ocitrace(TRACE_CONNECT, "pqx", "PQexec: %s\n", command);
     NoticeScope notices(conn, errhp);
     return PQexec(conn, command);
+}
+
+PGresult *exec_params(PGconn *conn, void *errhp, const char *command, int nParams, const Oid *paramTypes,
+                      const char *const *values, const int *lengths, const int *formats, int resultFormat) noexcept {
+    if (!conn || !command) return nullptr;
+    drain_pending(conn);
+    ocitrace(TRACE_CONNECT, "pqx", "PQexecParams: %s\n", command);
+    NoticeScope notices(conn, errhp);
+    return PQexecParams(conn, command, nParams, paramTypes, values, lengths, formats, resultFormat);
+}
+
+PGresult *describe_prepared(PGconn *conn, void *errhp, const char *stmtName) noexcept {
+    if (!conn || !stmtName) return nullptr;
+    drain_pending(conn);
+    ocitrace(TRACE_CONNECT, "pqx", "PQdescribePrepared %s\n", stmtName);
+    NoticeScope notices(conn, errhp);
+    return PQdescribePrepared(conn, stmtName);
+}
+
+std::string quote_identifier(PGconn *conn, std::string_view name) {
+    if (!conn) return {};
+    char *q = PQescapeIdentifier(conn, name.data(), name.size());
+    if (!q) return {};
+    std::string s(q);
+    PQfreemem(q);
+    return s;
 }
 
 PGresult *get_result(PGconn *conn, void *errhp) noexcept {

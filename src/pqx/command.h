@@ -6,10 +6,13 @@
 #include <oci.h>
 #include <libpq-fe.h>
 
+#include <string>
+#include <string_view>
+
 namespace vsk::pqx {
 
-// Installs the library's notice processor with errhp as its argument (null when errhp
-// is not an error handle) and restores the previous one on destruction.
+// Installs the library's notice processor with errhp as its argument and restores the
+// previous one on destruction. Without an error handle an enclosing scope's stays in force.
 class NoticeScope {
 public:
     NoticeScope(PGconn *conn, void *errhp) noexcept;
@@ -26,6 +29,17 @@ private:
 // Runs one command (PQexec) inside a NoticeScope; the result belongs to the caller
 // (null only when memory is exhausted or conn is null).
 PGresult *exec(PGconn *conn, void *errhp, const char *command) noexcept;
+
+// PQexecParams inside a NoticeScope.
+PGresult *exec_params(PGconn *conn, void *errhp, const char *command, int nParams, const Oid *paramTypes,
+                      const char *const *values, const int *lengths, const int *formats, int resultFormat) noexcept;
+
+// PQdescribePrepared inside a NoticeScope.
+PGresult *describe_prepared(PGconn *conn, void *errhp, const char *stmtName) noexcept;
+
+// name as an SQL identifier, quoted and escaped; empty when libpq refuses it (bad encoding).
+// Throws std::bad_alloc.
+std::string quote_identifier(PGconn *conn, std::string_view name);
 
 // The next pending result of the connection, or null. The OUT values of a CALL sent by
 // PQsendQueryPreparedOut are kept back for PQgetOutResult (pqx/extended.h).

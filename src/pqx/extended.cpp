@@ -36,14 +36,7 @@ bool has_out(const PreparedStatement &p) {
     return false;
 }
 
-// The portal name as an SQL identifier; empty when libpq cannot quote it (bad encoding).
-std::string quoted(PGconn *conn, const char *name) {
-    char *q = PQescapeIdentifier(conn, name, std::strlen(name));
-    if (!q) return {};
-    std::string s(q);
-    PQfreemem(q);
-    return s;
-}
+std::string quoted(PGconn *conn, const char *name) { return quote_identifier(conn, name); }
 
 PGresult *remember(PGconn *conn, const char *stmtName, const char *query, int nParams, const Oid *paramTypes,
                    const int *paramModes) noexcept {

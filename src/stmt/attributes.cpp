@@ -12,6 +12,24 @@ namespace {
 
 bool valid_cursor_tx_mode(ub4 v) noexcept { return v == 0 || v == 5 || v == 6; }
 
+// Rows seen on an open cursor, else the rows or affected rows of the last result, else
+// the rows of the last array operation.
+ub4 row_count(const OCIStmt *stmt) noexcept {
+    if (stmt->cursor && stmt->cursor->state != Cursor::CLOSED) return stmt->cursor->rowsSeen;
+    if (stmt->result) {
+        if (PQnfields(stmt->result) > 0) return static_cast<ub4>(PQntuples(stmt->result));
+        return static_cast<ub4>(std::strtoul(PQcmdTuples(stmt->result), nullptr, 10));
+    }
+    return stmt->rowCount;
+}
+
+// OCI_STMT_STATE_INITIALIZED, _EXECUTED, _END_OF_FETCH.
+ub4 statement_state(const OCIStmt *stmt) noexcept {
+    if (!stmt->executed) return 1;
+    if (stmt->stmtType == OCI_STMT_SELECT && stmt->cursor && stmt->cursor->state == Cursor::OPEN) return 2;
+    return 3;
+}
+
 }  // namespace
 
 sword Get_OCIStmt(void *h, void *attributep, ub4 *sizep, ub4 attrtype, OCIError *errhp) noexcept {
@@ -22,13 +40,20 @@ sword Get_OCIStmt(void *h, void *attributep, ub4 *sizep, ub4 attrtype, OCIError 
         *static_cast<void **>(attributep) = stmt->hdr.parenth;
         return OCI_SUCCESS;
     case OCI_ATTR_ROW_COUNT:
-    case OCI_ATTR_PARAM_COUNT:
-    case OCI_ATTR_ROWS_FETCHED:
-    case OCI_ATTR_CURRENT_POSITION:
-        put_attr<ub4>(attributep, sizep, 0);  // nothing executed yet
+        put_attr<ub4>(attributep, sizep, row_count(stmt));
         return OCI_SUCCESS;
-    case OCI_ATTR_STMT_STATE:  // initialized, not yet executed
-        put_attr<ub4>(attributep, sizep, 1);
+    case OCI_ATTR_PARAM_COUNT:
+        put_attr<ub4>(attributep, sizep,
+                      stmt->stmtType == OCI_STMT_SELECT && stmt->result ? PQnfields(stmt->result) : 0);
+        return OCI_SUCCESS;
+    case OCI_ATTR_ROWS_FETCHED:
+        put_attr<ub4>(attributep, sizep, stmt->result ? stmt->rowsFetched : 0);
+        return OCI_SUCCESS;
+    case OCI_ATTR_CURRENT_POSITION:
+        put_attr<ub4>(attributep, sizep, stmt->cursor ? stmt->cursor->position : 0);
+        return OCI_SUCCESS;
+    case OCI_ATTR_STMT_STATE:
+        put_attr<ub4>(attributep, sizep, statement_state(stmt));
         return OCI_SUCCESS;
     case OCI_ATTR_STMT_TYPE:
         // The library's own statement types (65000 and up) are not OCI types.

@@ -5,6 +5,7 @@
 #include "env/error.h"
 #include "env/trace.h"
 #include "stmt/elements.h"
+#include "stmt/execute.h"
 #include "stmt/records.h"
 #include "types/conversion_dispatch.h"
 
@@ -46,8 +47,8 @@ int write_out_value(OCIStmt *stmt, OCIError *errhp, OCIBind *b, const PGresult *
                               indicator_element(b, i), rcode_element(b, i), PQgetisnull(r, 0, column) != 0);
     if (rc <= 1) {
         if (ub2 *alen = length_element(b, i)) *alen = static_cast<ub2>(len);
+        if (b->dty == SQLT_RSET && rc >= 0) InitializeChildStmt(static_cast<OCIStmt *>(b->valuep), stmt);
     }
-    (void)stmt;
     return rc;
 }
 

@@ -42,7 +42,8 @@ int deallocateCursor(OCIServer *server, OCIStmt *stmt, OCIError *errhp, bool dea
         if (stmt->isRefCursor && cursor) {
             ocitrace(TRACE_CURSORS, "closeStatement", "deallocating %s\n", cursor->stmtName.c_str());
             PGconn *conn = is_kind(server, HANDLE_OCIServer) ? server->conn : nullptr;
-            std::string command = "CLOSE \"" + cursor->stmtName + "\"";
+            // The name comes from the server: quoted, it cannot end the identifier.
+            std::string command = "CLOSE " + pqx::quote_identifier(conn, cursor->stmtName);
             PGresult *r = execSimpleCommand(conn, command.c_str(), errhp);
             const bool failed = PQresultStatus(r) != PGRES_COMMAND_OK;
             if (failed) {
@@ -95,6 +96,7 @@ void markCursorsClosed(OCIEnv *env, OCIServer *server) noexcept {
             stmt->cursor->state = Cursor::CLOSED;
             stmt->cursor->stmtName.clear();
             stmt->cursor->portalName.clear();
+            stmt->cursor->server = nullptr;
         }
         // The service context keeps its server, so that a new session can begin on it.
         if (stmt->pgPreparedServer == server ||

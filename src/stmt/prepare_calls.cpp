@@ -52,21 +52,17 @@ void clear_text(OCIStmt *stmt) noexcept {
     stmt->isFunction = 0;
 }
 
-// What the previous text left on the server goes before the record takes a new one.
-void release_server_side(OCIStmt *stmt, OCIError *errhp) noexcept {
-    if (!stmt->preparedName.empty()) {
-        if (stmt->pgPreparedServer) deallocateStatement(stmt->pgPreparedServer, errhp, stmt->preparedName);
-        stmt->preparedName.clear();
-        stmt->pgPreparedServer = nullptr;
-    }
-    stmt->prepared = stmt->serverPrepared = stmt->executed = 0;
-}
-
 sword prepare(OCIStmt *stmt, OCIError *errhp, OCIEnv *env, const OraText *text, ub4 length, ub4 language) noexcept {
     try {
         release_binds_and_defines(stmt);
         clear_text(stmt);
-        release_server_side(stmt, errhp);
+        if (stmt->executed) {
+            PQclear(stmt->result);
+            PQclear(stmt->outResult);
+            stmt->result = stmt->outResult = nullptr;
+        }
+        // What the previous text left on the server goes before the record takes a new one.
+        release_server_objects(stmt, errhp);
 
         std::string_view given(reinterpret_cast<const char *>(text), length);
         std::string altered;

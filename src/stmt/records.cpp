@@ -4,6 +4,7 @@
 
 #include "connect/records.h"
 #include "stmt/server_statement.h"
+#include "pqx/server_listings.h"
 
 namespace vsk {
 
@@ -30,9 +31,12 @@ void Free_OCIStmt(void *h) noexcept {
     if (!is_kind(h, HANDLE_OCIStmt)) return;
     auto *stmt = static_cast<OCIStmt *>(h);
     if (stmt->svcctx) stmt->svcctx->stmtCache.remove(stmt);
-    // The server keeps a prepared statement until it is deallocated.
-    if (!stmt->preparedName.empty() && stmt->pgPreparedServer)
-        deallocateStatement(stmt->pgPreparedServer, nullptr, stmt->preparedName);
+    // The server keeps cursors and prepared statements until they are released.
+    PGconn *conn = stmt->pgPreparedServer ? stmt->pgPreparedServer->conn : nullptr;
+    if (!conn && stmt->cursor && is_kind(stmt->cursor->server, HANDLE_OCIServer)) conn = stmt->cursor->server->conn;
+    pqx::trace_server_objects(conn, "Free_OCIStmt, before");
+    release_server_objects(stmt, nullptr);
+    pqx::trace_server_objects(conn, "Free_OCIStmt, after");
     for (OCIBind *b : stmt->binds) Free_OCIBind(b);
     for (OCIDefine *d : stmt->defines) Free_OCIDefine(d);
     PQclear(stmt->result);

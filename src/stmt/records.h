@@ -112,6 +112,21 @@ struct OCIStmt {
     // The current result and a call's OUT values.
     PGresult *result;
     PGresult *outResult;
+    // Next row of result to hand out, and rows the last fetch delivered.
+    ub4 resultRow;
+    ub4 rowsFetched;
+    // Mode of the last OCIStmtExecute.
+    ub4 execMode;
+    // A prefetched batch: its rows and the next one to hand out.
+    ub4 prefetchCount;
+    ub4 prefetchIndex;
+    // Rows of the last array operation.
+    ub4 rowCount;
+    // Non-blocking execution in progress.
+    ub1 bulkActive;
+    ub1 asyncWaiting;
+    ub1 bulkFinishSent;
+    ub1 asyncSelect;
     std::vector<std::string> describeNames;
     OCISvcCtx *svcctx;
     // Statement cache: the tag, whether the record came from OCIStmtPrepare2 and is

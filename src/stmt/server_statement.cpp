@@ -5,7 +5,10 @@
 #include "env/trace.h"
 #include "pqx/command.h"
 #include "pqx/pg_error.h"
+#include "stmt/cursors.h"
 #include "stmt/implicit_tx.h"
+#include "stmt/records.h"
+#include "connect/server_connection.h"
 
 namespace vsk {
 
@@ -25,6 +28,19 @@ int deallocateStatement(OCIServer *server, OCIError *errhp, const std::string &n
     } catch (...) {
         return -1;
     }
+}
+
+void release_server_objects(OCIStmt *stmt, OCIError *errhp) noexcept {
+    if (stmt->cursor) {
+        OCIServer *server = server_of(stmt->svcctx);
+        if (!server) server = stmt->cursor->server;
+        if (is_kind(server, HANDLE_OCIServer) && server->conn) deallocateCursor(server, stmt, errhp, true);
+    }
+    if (!stmt->preparedName.empty() && stmt->pgPreparedServer)
+        deallocateStatement(stmt->pgPreparedServer, errhp, stmt->preparedName);
+    stmt->preparedName.clear();
+    stmt->pgPreparedServer = nullptr;
+    stmt->prepared = stmt->serverPrepared = stmt->executed = 0;
 }
 
 }  // namespace vsk
