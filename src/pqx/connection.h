@@ -24,6 +24,11 @@ struct PreparedStatement {
     std::string text;
     std::vector<Oid> types;
     std::vector<int> modes;  // pqx::ParamMode per parameter
+    // A CALL routed by the catalog: run as SELECT of a function, or the procedure's OUT
+    // row column by column onto parameters (-1: an argument that is no parameter).
+    bool functionForm = false;
+    bool routed = false;
+    std::vector<int> outColumns;
 };
 
 // Kept with the libpq connection (instance data) and released with it.

@@ -9,6 +9,7 @@
 
 #include "env/trace.h"
 #include "nls/ascii.h"
+#include "pqx/call_probe.h"
 #include "pqx/command.h"
 #include "pqx/connection.h"
 
@@ -31,6 +32,8 @@ bool is_call(const std::string &text) {
 }
 
 bool has_out(const PreparedStatement &p) {
+    // A routed call always yields an OUT result, NULL where nothing came back.
+    if (p.routed) return true;
     for (int m : p.modes)
         if (m != PARAM_IN) return true;
     return false;
@@ -39,20 +42,25 @@ bool has_out(const PreparedStatement &p) {
 std::string quoted(PGconn *conn, const char *name) { return quote_identifier(conn, name); }
 
 PGresult *remember(PGconn *conn, const char *stmtName, const char *query, int nParams, const Oid *paramTypes,
-                   const int *paramModes) noexcept {
+                   const int *paramModes, bool outCall) noexcept {
     if (!conn || !query || nParams < 0) return nullptr;
     if (paramModes)
         for (int i = 0; i < nParams; ++i)
             if (paramModes[i] < PARAM_IN || paramModes[i] > PARAM_INOUT) return nullptr;
     const char *name = stmtName ? stmtName : "";
     drain_pending(conn);
+    ConnState *state = state_of(conn);
+    // Stock PostgreSQL: the catalog decides between CALL and SELECT and which arguments
+    // come back; the vendor's server does that itself.
+    CallRoute route;
+    const bool routed = outCall && state && !state->vendorExtras && is_call(query) && route_call(conn, query, &route);
+    if (routed) query = route.query.c_str();
     ocitrace(TRACE_CONNECT, "pqx", "PQprepare %s: %s\n", name, query);
     PGresult *r;
     {
         NoticeScope notices(conn, nullptr);
         r = PQprepare(conn, name, query, nParams, paramTypes);
     }
-    ConnState *state = state_of(conn);
     if (!state) return r;
     try {
         std::string key(name);
@@ -66,6 +74,11 @@ PGresult *remember(PGconn *conn, const char *stmtName, const char *query, int nP
             for (int i = 0; i < nParams; ++i) {
                 if (paramTypes) p.types[i] = paramTypes[i];
                 if (paramModes) p.modes[i] = paramModes[i];
+            }
+            if (routed) {
+                p.routed = true;
+                p.functionForm = route.functionForm;
+                p.outColumns = std::move(route.outColumns);
             }
             state->prepared.emplace(std::move(key), std::move(p));
         }
@@ -82,16 +95,24 @@ PGresult *out_result(PGconn *conn, const PreparedStatement &call, const PGresult
     std::vector<std::string> names(n);
     std::vector<PGresAttDesc> attrs(n);
     std::vector<int> source(n, -1);
+    if (call.routed) {
+        for (std::size_t c = 0; c < call.outColumns.size(); ++c) {
+            const int k = call.outColumns[c];
+            if (row && k >= 0 && k < n && static_cast<int>(c) < PQnfields(row)) source[k] = static_cast<int>(c);
+        }
+    }
     int next = 0;
     for (int i = 0; i < n; ++i) {
         PGresAttDesc &a = attrs[i];
-        if (call.modes[i] != PARAM_IN && next < PQnfields(row)) {
-            source[i] = next;
-            names[i] = PQfname(row, next);
-            a.typid = PQftype(row, next);
-            a.typlen = PQfsize(row, next);
-            a.atttypmod = PQfmod(row, next);
-            a.format = PQfformat(row, next);
+        const bool out = call.routed ? source[i] >= 0 : call.modes[i] != PARAM_IN && next < PQnfields(row);
+        if (out) {
+            if (!call.routed) source[i] = next;
+            const int col = source[i];
+            names[i] = PQfname(row, col);
+            a.typid = PQftype(row, col);
+            a.typlen = PQfsize(row, col);
+            a.atttypmod = PQfmod(row, col);
+            a.format = PQfformat(row, col);
             ++next;
         } else {
             names[i] = "$" + std::to_string(i + 1);
@@ -106,7 +127,7 @@ PGresult *out_result(PGconn *conn, const PreparedStatement &call, const PGresult
     bool ok = PQsetResultAttrs(out, n, attrs.data());
     for (int i = 0; ok && i < n; ++i) {
         int s = source[i];
-        if (s < 0 || PQntuples(row) < 1 || PQgetisnull(row, 0, s))
+        if (s < 0 || !row || PQntuples(row) < 1 || PQgetisnull(row, 0, s))
             ok = PQsetvalue(out, 0, i, nullptr, -1);
         else
             ok = PQsetvalue(out, 0, i, PQgetvalue(row, 0, s), PQgetlength(row, 0, s));
@@ -174,12 +195,12 @@ void drain_pending(PGconn *conn) noexcept {
 
 PGresult *PQprepareOut(PGconn *conn, const char *stmtName, const char *query, int nParams, const Oid *paramTypes,
                        const int *paramModes) noexcept {
-    return remember(conn, stmtName, query, nParams, paramTypes, paramModes);
+    return remember(conn, stmtName, query, nParams, paramTypes, paramModes, true);
 }
 
 PGresult *prepare(PGconn *conn, const char *stmtName, const char *query, int nParams,
                   const Oid *paramTypes) noexcept {
-    return remember(conn, stmtName, query, nParams, paramTypes, nullptr);
+    return remember(conn, stmtName, query, nParams, paramTypes, nullptr, false);
 }
 
 void forget_prepared(PGconn *conn, const char *stmtName) noexcept {
@@ -205,7 +226,8 @@ int PQsendQueryPreparedOut(PGconn *conn, const char *stmtName, int nParams, cons
         state->outResult.reset();
         try {
             auto it = state->prepared.find(stmtName);
-            if (it != state->prepared.end() && has_out(it->second) && is_call(it->second.text))
+            if (it != state->prepared.end() && has_out(it->second) &&
+                (it->second.functionForm || is_call(it->second.text)))
                 state->outCall = it->second;
         } catch (...) {
             // The server's row then reaches the caller as an ordinary result.
@@ -225,7 +247,16 @@ PGresult *take_out_row(PGconn *conn, PGresult *r) noexcept {
         state->outCall.reset();
         return r;
     }
-    if (PQresultStatus(r) != PGRES_TUPLES_OK) return r;
+    const ExecStatusType status = PQresultStatus(r);
+    if (state->outCall->functionForm || (status == PGRES_COMMAND_OK && state->outCall->routed)) {
+        // A function's value is the ordinary result, its parameters all IN; a procedure
+        // without OUT arguments answers with no row.
+        if (status == PGRES_TUPLES_OK || status == PGRES_COMMAND_OK)
+            state->outResult.reset(out_result(conn, *state->outCall, nullptr));
+        state->outCall.reset();
+        return r;
+    }
+    if (status != PGRES_TUPLES_OK) return r;
     PGresult *ok = nullptr;
     try {
         PGresult *out = out_result(conn, *state->outCall, r);

@@ -25,17 +25,18 @@ std::size_t placeholderLen(std::string_view text, std::size_t pos) noexcept {
     return end - pos;
 }
 
-OCIBind *findBindByName(std::string_view name, const std::vector<OCIBind *> &binds) noexcept {
-    for (OCIBind *b : binds)
-        if (b && b->name == name) return b;
-    return nullptr;
-}
-
 bool same_name(std::string_view a, std::string_view b) noexcept {
     if (a.size() != b.size()) return false;
     for (std::size_t i = 0; i < a.size(); ++i)
         if (ascii_tolower(a[i]) != ascii_tolower(b[i])) return false;
     return true;
+}
+
+OCIBind *findBindByName(std::string_view name, const std::vector<OCIBind *> &binds) noexcept {
+    // Binding accepts a name in any case, so the rewrite must find it in any case too.
+    for (OCIBind *b : binds)
+        if (b && same_name(b->name, name)) return b;
+    return nullptr;
 }
 
 bool text_has_placeholder(std::string_view text, std::string_view placeholder) noexcept {

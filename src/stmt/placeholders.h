@@ -18,7 +18,7 @@ constexpr std::size_t kMaxPlaceholders = 9999;
 // Length of the placeholder starting at text[pos] (colon included); 0 when none starts there.
 std::size_t placeholderLen(std::string_view text, std::size_t pos) noexcept;
 
-// The bind whose name is exactly these bytes (case-sensitive), or null.
+// The bind whose name matches, ignoring ASCII case, or null.
 OCIBind *findBindByName(std::string_view name, const std::vector<OCIBind *> &binds) noexcept;
 
 // Whether placeholder (colon included) starts at some ":" of text, ignoring case.

@@ -160,16 +160,19 @@ TEST_F(StatementPrepare, ServerObjectsForgottenWithTheirServer) {
     vsk::markCursorsClosed(env_, srv);
     EXPECT_EQ(stmt_->cursor->state, vsk::Cursor::CLOSED);
     EXPECT_EQ(stmt_->cursor->portalName, "");
+    EXPECT_EQ(stmt_->cursor->server, nullptr);
     EXPECT_EQ(stmt_->preparedName, "");
     EXPECT_EQ(stmt_->pgPreparedServer, nullptr);
     // The service context keeps its server for a new session.
     EXPECT_EQ(svc_->server, srv);
     // Releasing the server leaves no statement pointing at it.
     stmt_->cursor->portalName = "portal_00000003";
+    stmt_->cursor->server = srv;
     stmt_->pgPreparedServer = srv;
     ASSERT_EQ(OCIHandleFree(srv, OCI_HTYPE_SERVER), OCI_SUCCESS);
     EXPECT_EQ(stmt_->pgPreparedServer, nullptr);
     EXPECT_EQ(stmt_->cursor->portalName, "");
+    EXPECT_EQ(stmt_->cursor->server, nullptr);
     EXPECT_EQ(svc_->server, nullptr);
     EXPECT_TRUE(vsk::simpleCommandFailed(nullptr));
 }

@@ -121,10 +121,11 @@ TEST_F(Placeholders, ReplacedOutsideLiteralsOnly) {
     OCIBind *n = bind(":2", 20, 3);
     RewrittenText out;
     ASSERT_TRUE(ReplacePlaceholders({a, n}, "select ':a', :a, :a, :b, :2 from t where x = :A", &out));
-    EXPECT_EQ(out.pg_query, "select ':a', $1, $2, :b, $3 from t where x = :A");
-    EXPECT_EQ(out.paramBinds, (std::vector<OCIBind *>{a, a, n}));
-    EXPECT_EQ(out.paramTypes, (std::vector<ub4>{0, 0, 20}));
-    EXPECT_EQ(out.paramDirs, (std::vector<ub4>{1, 1, 3}));
+    // Names match in any case, as binding accepts them.
+    EXPECT_EQ(out.pg_query, "select ':a', $1, $2, :b, $3 from t where x = $4");
+    EXPECT_EQ(out.paramBinds, (std::vector<OCIBind *>{a, a, n, a}));
+    EXPECT_EQ(out.paramTypes, (std::vector<ub4>{0, 0, 20, 0}));
+    EXPECT_EQ(out.paramDirs, (std::vector<ub4>{1, 1, 3, 1}));
     // A longer name is a different placeholder.
     ASSERT_TRUE(ReplacePlaceholders({a}, "values (:ab, :a)", &out));
     EXPECT_EQ(out.pg_query, "values (:ab, $1)");
