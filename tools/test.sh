@@ -2,12 +2,14 @@
 # Sets up and builds, then runs every test:
 #  1. the whole CTest suite (unit, header and integration tests against a private server);
 #  2. the unit and integration tests built with AddressSanitizer and UndefinedBehaviorSanitizer;
-#  3. the unit and integration tests under valgrind;
-#  4. the fuzz targets, a minute each (FUZZ_SECONDS).
+#  3. the multi-threaded tests built with ThreadSanitizer;
+#  4. the unit and integration tests under valgrind;
+#  5. the fuzz targets, a minute each (FUZZ_SECONDS).
 set -euo pipefail
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 BUILD_DIR="${BUILD_DIR:-$ROOT/build}"
 SAN_DIR="${SAN_DIR:-$ROOT/build-sanitize}"
+TSAN_DIR="${TSAN_DIR:-$ROOT/build-tsan}"
 JOBS="$(nproc)"
 
 echo "== build"
@@ -19,6 +21,12 @@ echo "== sanitizers"
 BUILD_DIR="$SAN_DIR" "$ROOT/tools/setup.sh" -DVSKOCI_SANITIZE=ON -DVSKOCI_BUILD_EXAMPLES=OFF
 ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
   ctest --test-dir "$SAN_DIR" --output-on-failure -j "$JOBS" -L 'unit|integration'
+
+echo "== thread sanitizer"
+# Only the tests that run the library from several threads at once.
+cmake -S "$ROOT" -B "$TSAN_DIR" -G Ninja -DVSKOCI_TSAN=ON -DVSKOCI_BUILD_EXAMPLES=OFF >/dev/null
+ninja -C "$TSAN_DIR" vsk_statement_threads_test
+TSAN_OPTIONS=halt_on_error=1 ctest --test-dir "$TSAN_DIR" --output-on-failure -R 'statement_threads'
 
 echo "== valgrind"
 VALGRIND=(valgrind --quiet --error-exitcode=1 --suppressions="$ROOT/tools/valgrind.supp" --leak-check=full

@@ -77,10 +77,10 @@ std::string quote_identifier(PGconn *conn, std::string_view name) {
 
 PGresult *get_result(PGconn *conn, void *errhp) noexcept {
     if (!conn) return nullptr;
-    // The results of a CLOSE sent without waiting are nobody's to read.
-    if (ConnState *state = state_of(conn); state && state->resultsPending) {
-        drain_pending(conn);
-        return nullptr;
+    if (ConnState *state = state_of(conn); state && !state->ready.empty()) {
+        PGresult *r = state->ready.front().release();
+        state->ready.pop_front();
+        return r;
     }
     NoticeScope notices(conn, errhp);
     return take_out_row(conn, PQgetResult(conn));

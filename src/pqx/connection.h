@@ -5,6 +5,7 @@
 #include <libpq-fe.h>
 
 #include <cstdio>
+#include <deque>
 #include <memory>
 #include <optional>
 #include <string>
@@ -46,10 +47,31 @@ struct ConnState {
 
     // By statement name.
     std::unordered_map<std::string, PreparedStatement> prepared;
-    // Result format of each cursor bound through pqx (FETCH is what carries it).
-    std::unordered_map<std::string, int> portalFormats;
-    // A command was sent whose results nobody reads (CLOSE without waiting).
-    bool resultsPending = false;
+    // Each cursor bound through pqx: the result format its FETCH carries, and whether it
+    // outlives its transaction. Cursors without hold end with the transaction of txEpoch.
+    struct Portal {
+        int format = 0;
+        bool withHold = false;
+        unsigned long long txEpoch = 0;
+    };
+    std::unordered_map<std::string, Portal> portals;
+    // Counts the moments pqx found the connection outside a transaction block.
+    unsigned long long txEpoch = 0;
+    // Commands held back to travel with the next one (one round trip instead of
+    // several): CLOSEs of cursors, and the DECLARE of a cursor bound but not yet used.
+    struct DeferredDeclare {
+        std::string portal;
+        std::string sql;
+        std::vector<Oid> types;
+        std::vector<std::string> values;
+        std::vector<char> isNull;
+        std::vector<int> lengths;
+        std::vector<int> formats;
+    };
+    std::vector<std::string> queuedCloses;
+    std::optional<DeferredDeclare> deferred;
+    // Results already read, handed out by get_result before anything from the server.
+    std::deque<ResultPtr> ready;
     // Parameters of the CALL in flight whose tuples are its OUT values.
     std::optional<PreparedStatement> outCall;
     // The OUT values of the last such CALL, until taken.

@@ -12,6 +12,7 @@
 #include "pqx/call_probe.h"
 #include "pqx/command.h"
 #include "pqx/connection.h"
+#include "pqx/pipeline.h"
 
 namespace vsk::pqx {
 
@@ -183,14 +184,93 @@ std::string move_direction(const char *how) {
 
 }  // namespace
 
+namespace {
+
+void send_held_back(Pipeline &pipeline, ConnState *state) {
+    for (const std::string &close : state->queuedCloses) {
+        ocitrace(TRACE_CONNECT, "pqx", "PQsendQueryParams: %s\n", close.c_str());
+        pipeline.send(close.c_str());
+    }
+    if (state->deferred) {
+        const ConnState::DeferredDeclare &d = *state->deferred;
+        std::vector<const char *> values(d.values.size());
+        for (std::size_t i = 0; i < values.size(); ++i) values[i] = d.isNull[i] ? nullptr : d.values[i].c_str();
+        ocitrace(TRACE_CONNECT, "pqx", "PQsendQueryParams: %s\n", d.sql.c_str());
+        pipeline.send(d.sql.c_str(), static_cast<int>(values.size()), d.types.empty() ? nullptr : d.types.data(),
+                      values.empty() ? nullptr : values.data(), d.lengths.empty() ? nullptr : d.lengths.data(),
+                      d.formats.empty() ? nullptr : d.formats.data(), 0);
+    }
+}
+
+std::size_t held_back_count(const ConnState *state) {
+    return state->queuedCloses.size() + (state->deferred ? 1 : 0);
+}
+
+// The held-back commands, then the caller's own (added by last), in one exchange. The
+// result of the first command that failed, else that of the caller's command.
+template <class Last>
+PGresult *run_with_held_back(PGconn *conn, ConnState *state, Last last) noexcept {
+    const std::size_t held = held_back_count(state);
+    std::vector<ResultPtr> results;
+    {
+        Pipeline pipeline(conn);
+        if (pipeline.ok()) {
+            try {
+                send_held_back(pipeline, state);
+            } catch (...) {
+                // Sent as far as memory allowed; the results tell.
+            }
+            last(pipeline);
+        }
+        results = pipeline.finish();
+    }
+    state->queuedCloses.clear();
+    state->deferred.reset();
+    if (results.size() != held + 1) return PQmakeEmptyPGresult(conn, PGRES_FATAL_ERROR);
+    for (std::size_t i = 0; i < held; ++i) {
+        const ExecStatusType st = PQresultStatus(results[i].get());
+        if (st != PGRES_COMMAND_OK && st != PGRES_TUPLES_OK) return results[i].release();
+    }
+    return results[held].release();
+}
+
+}  // namespace
+
 void drain_pending(PGconn *conn) noexcept {
     ConnState *state = state_of(conn);
     if (!state) return;
     state->outCall.reset();
-    if (!state->resultsPending) return;
-    state->resultsPending = false;
-    NoticeScope notices(conn, nullptr);
-    while (PGresult *r = PQgetResult(conn)) PQclear(r);
+    state->ready.clear();
+    if (held_back_count(state)) {
+        // Nobody waits for these results; a failure shows in the next command's.
+        std::vector<ResultPtr> results;
+        {
+            Pipeline pipeline(conn);
+            try {
+                if (pipeline.ok()) send_held_back(pipeline, state);
+            } catch (...) {
+            }
+            results = pipeline.finish();
+        }
+        for (const ResultPtr &r : results)
+            if (PQresultStatus(r.get()) != PGRES_COMMAND_OK)
+                ocitrace(TRACE_CONNECT, "pqx", "held-back command failed: %s", PQresultErrorMessage(r.get()));
+        state->queuedCloses.clear();
+        state->deferred.reset();
+    }
+    // Nothing is in flight now, so the status is the server's: outside a transaction
+    // block every cursor without hold is gone.
+    if (PQtransactionStatus(conn) == PQTRANS_IDLE) ++state->txEpoch;
+}
+
+PGTransactionStatusType transaction_status(PGconn *conn) noexcept {
+    if (!conn) return PQTRANS_UNKNOWN;
+    // Held-back commands run inside the transaction and do not change its status.
+    ConnState *state = state_of(conn);
+    if (state) state->ready.clear();
+    const PGTransactionStatusType status = PQtransactionStatus(conn);
+    if (state && status == PQTRANS_IDLE) ++state->txEpoch;
+    return status;
 }
 
 PGresult *PQprepareOut(PGconn *conn, const char *stmtName, const char *query, int nParams, const Oid *paramTypes,
@@ -297,11 +377,30 @@ int PQsendBindPrepared(PGconn *conn, const char *portalName, const char *stmtNam
         // NO SCROLL unless asked, so a backward move fails the same way whatever the plan.
         std::string sql = "DECLARE " + name + (scroll ? " SCROLL" : " NO SCROLL") + " CURSOR" +
                           (withHold ? " WITH HOLD" : "") + " FOR " + p.text;
-        state->portalFormats[portalName] = resultFormat;
         drain_pending(conn);
-        ocitrace(TRACE_CONNECT, "pqx", "PQsendQueryParams: %s\n", sql.c_str());
-        return PQsendQueryParams(conn, sql.c_str(), nParams, nParams ? types.data() : nullptr, values, lengths,
-                                 formats, 0) ? 1 : 0;
+        // The DECLARE travels with the cursor's first FETCH or describe; its success is
+        // what the caller reads now, a failure comes back as the result of that command.
+        ConnState::DeferredDeclare d;
+        d.portal = portalName;
+        d.sql = std::move(sql);
+        d.types = std::move(types);
+        d.values.resize(static_cast<std::size_t>(nParams));
+        d.isNull.assign(static_cast<std::size_t>(nParams), 1);
+        for (int i = 0; values && i < nParams; ++i) {
+            if (!values[i]) continue;
+            const bool binary = formats && formats[i] == 1;
+            d.values[i] = binary ? std::string(values[i], lengths ? static_cast<std::size_t>(lengths[i]) : 0)
+                                 : std::string(values[i]);
+            d.isNull[i] = 0;
+        }
+        if (lengths) d.lengths.assign(lengths, lengths + nParams);
+        if (formats) d.formats.assign(formats, formats + nParams);
+        ResultPtr ok(PQmakeEmptyPGresult(conn, PGRES_COMMAND_OK));
+        if (!ok) return 0;
+        state->portals[portalName] = ConnState::Portal{resultFormat, withHold, state->txEpoch};
+        state->deferred = std::move(d);
+        state->ready.push_back(std::move(ok));
+        return 1;
     } catch (...) {
         return 0;
     }
@@ -313,11 +412,23 @@ int PQsendFetchPrepared(PGconn *conn, const char *portalName, int count) noexcep
         std::string name = quoted(conn, portalName);
         if (name.empty()) return 0;
         int format = 0;
-        if (ConnState *state = state_of(conn)) {
-            auto it = state->portalFormats.find(portalName);
-            if (it != state->portalFormats.end()) format = it->second;
+        ConnState *state = state_of(conn);
+        if (state) {
+            auto it = state->portals.find(portalName);
+            if (it != state->portals.end()) format = it->second.format;
         }
         std::string sql = "FETCH FORWARD " + std::to_string(count) + " FROM " + name;
+        if (state && held_back_count(state) && (!state->deferred || state->deferred->portal == portalName)) {
+            state->outCall.reset();
+            state->ready.clear();
+            PGresult *r = run_with_held_back(conn, state, [&](Pipeline &pipeline) {
+                ocitrace(TRACE_CONNECT, "pqx", "PQsendQueryParams: %s\n", sql.c_str());
+                pipeline.send(sql.c_str(), 0, nullptr, nullptr, nullptr, nullptr, format);
+            });
+            if (!r) return 0;
+            state->ready.emplace_back(r);
+            return 1;
+        }
         drain_pending(conn);
         ocitrace(TRACE_CONNECT, "pqx", "PQsendQueryParams: %s\n", sql.c_str());
         return PQsendQueryParams(conn, sql.c_str(), 0, nullptr, nullptr, nullptr, nullptr, format);
@@ -341,6 +452,15 @@ PGresult *move_portal(PGconn *conn, void *errhp, const char *portal, const char 
 
 PGresult *describe_portal(PGconn *conn, const char *portal) noexcept {
     if (!conn || !portal) return nullptr;
+    ConnState *state = state_of(conn);
+    if (state && state->deferred && state->deferred->portal == portal) {
+        state->outCall.reset();
+        state->ready.clear();
+        return run_with_held_back(conn, state, [&](Pipeline &pipeline) {
+            ocitrace(TRACE_CONNECT, "pqx", "PQdescribePortal %s\n", portal);
+            pipeline.send_describe_portal(portal);
+        });
+    }
     drain_pending(conn);
     ocitrace(TRACE_CONNECT, "pqx", "PQdescribePortal %s\n", portal);
     NoticeScope notices(conn, nullptr);
@@ -353,19 +473,31 @@ int PQsendClosePortal(PGconn *conn, const char *portalName) noexcept {
         std::string name = quoted(conn, portalName);
         if (name.empty()) return 0;
         std::string sql = "CLOSE " + name;
-        drain_pending(conn);
-        ocitrace(TRACE_CONNECT, "pqx", "PQsendQuery: %s\n", sql.c_str());
         ConnState *state = state_of(conn);
-        std::string key(portalName);
-        if (!PQsendQuery(conn, sql.c_str())) return 0;
-        if (state) {
-            state->resultsPending = true;
-            state->portalFormats.erase(key);
-        } else {
-            // Nowhere to remember it: wait now, which the caller cannot tell apart.
-            NoticeScope notices(conn, nullptr);
-            while (PGresult *r = PQgetResult(conn)) PQclear(r);
+        if (!state) {
+            // Nowhere to hold it back: run it now, which the caller cannot tell apart.
+            PQclear(exec(conn, nullptr, sql.c_str()));
+            return 1;
         }
+        std::string key(portalName);
+        if (state->deferred && state->deferred->portal == key) {
+            // Never declared on the server: nothing to close.
+            state->deferred.reset();
+            state->portals.erase(key);
+            return 1;
+        }
+        // A CLOSE of a cursor that has gone would fail, and abort the transaction the
+        // connection is in then; an aborted transaction ends its cursors by itself.
+        auto it = state->portals.find(key);
+        const bool ended = it != state->portals.end() && !it->second.withHold &&
+                           (it->second.txEpoch != state->txEpoch || PQtransactionStatus(conn) != PQTRANS_INTRANS);
+        if (it != state->portals.end()) state->portals.erase(it);
+        if (ended) {
+            ocitrace(TRACE_CONNECT, "pqx", "%s ended with its transaction\n", name.c_str());
+            return 1;
+        }
+        // Sent with the next command.
+        state->queuedCloses.push_back(std::move(sql));
         return 1;
     } catch (...) {
         return 0;

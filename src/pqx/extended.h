@@ -28,10 +28,12 @@ int PQsendQueryPreparedOut(PGconn *conn, const char *stmtName, int nParams, cons
 // IN parameters; the caller owns it. Null when there is none (or it was taken).
 PGresult *PQgetOutResult(PGconn *conn) noexcept;
 
-// Sends DECLARE "<portal>" CURSOR FOR <text of stmtName> with the parameters; one
-// result (PGRES_COMMAND_OK when declared) then null follow. resultFormat applies to
-// the rows fetched later. 0 when stmtName was not prepared through pqx (or nothing was
-// sent). Without a transaction block only withHold cursors can be declared.
+// Binds DECLARE "<portal>" CURSOR FOR <text of stmtName> with the parameters; one
+// result (PGRES_COMMAND_OK) then null follow. The DECLARE itself is sent with the
+// cursor's first FETCH or describe (or before any other command), in one exchange, and
+// a failure to declare is the result of that command. resultFormat applies to the rows
+// fetched later. 0 when stmtName was not prepared through pqx. Without a transaction
+// block only withHold cursors can be declared.
 int PQsendBindPrepared(PGconn *conn, const char *portalName, const char *stmtName, int nParams,
                        const char *const *values, const int *lengths, const int *formats, int resultFormat,
                        bool scroll = false, bool withHold = false) noexcept;
@@ -43,9 +45,13 @@ int PQsendFetchPrepared(PGconn *conn, const char *portalName, int count) noexcep
 PGresult *move_portal(PGconn *conn, void *errhp, const char *portal, const char *how) noexcept;
 // PQdescribePortal, blocking: the columns of a bound portal.
 PGresult *describe_portal(PGconn *conn, const char *portal) noexcept;
-// Sends CLOSE "<portal>"; its result is discarded before the next command of pqx on the
-// connection (right away on a connection without pqx state). 1 when sent.
+// CLOSE "<portal>", sent with the next command of pqx on the connection (right away on
+// a connection without pqx state); its result is discarded. A cursor without hold whose
+// transaction has ended, or that was never declared, is not closed again. 1 on success.
 int PQsendClosePortal(PGconn *conn, const char *portalName) noexcept;
+
+// The connection's transaction status once nothing is in flight any more.
+PGTransactionStatusType transaction_status(PGconn *conn) noexcept;
 
 // Reads and discards results nobody waits for and ends any OUT call in flight; every
 // command entry point of pqx calls it first.

@@ -1,8 +1,11 @@
 #include "pqx/statement_rollback.h"
 
+#include <vector>
+
 #include "env/trace.h"
 #include "pqx/command.h"
 #include "pqx/extended.h"
+#include "pqx/pipeline.h"
 #include "pqx/standins.h"
 
 namespace vsk::pqx {
@@ -13,42 +16,27 @@ constexpr char kSavepoint[] = "SAVEPOINT vsk_statement";
 constexpr char kRelease[] = "RELEASE SAVEPOINT vsk_statement";
 constexpr char kUndo[] = "ROLLBACK TO SAVEPOINT vsk_statement; RELEASE SAVEPOINT vsk_statement";
 
-// Reads one command's results up to its terminating null; keeps the first.
-PGresult *take_one(PGconn *conn) {
-    PGresult *first = PQgetResult(conn);
-    if (!first) return nullptr;
-    while (PGresult *more = PQgetResult(conn)) PQclear(more);
-    return first;
-}
-
-// SAVEPOINT, the statement and RELEASE in one pipeline; null when the pipeline could
+// SAVEPOINT, the statement and RELEASE in one exchange; null when the pipeline could
 // not be used (the caller then runs the statement plainly).
 PGresult *guarded(PGconn *conn, const char *stmtName, int nParams, const char *const *values, const int *lengths,
                   const int *formats, int resultFormat) {
-    if (!PQenterPipelineMode(conn)) return nullptr;
-    const bool sent = PQsendQueryParams(conn, kSavepoint, 0, nullptr, nullptr, nullptr, nullptr, 0) &&
-                      PQsendQueryPrepared(conn, stmtName, nParams, values, lengths, formats, resultFormat) &&
-                      PQsendQueryParams(conn, kRelease, 0, nullptr, nullptr, nullptr, nullptr, 0) &&
-                      PQpipelineSync(conn);
-    PGresult *savepoint = sent ? take_one(conn) : nullptr;
-    PGresult *statement = sent ? take_one(conn) : nullptr;
-    PGresult *release = sent ? take_one(conn) : nullptr;
-    // The synchronisation point ends the pipeline.
-    while (PGresult *r = PQgetResult(conn)) {
-        const bool sync = PQresultStatus(r) == PGRES_PIPELINE_SYNC;
-        PQclear(r);
-        if (sync) break;
+    std::vector<ResultPtr> results;
+    {
+        Pipeline pipeline(conn);
+        if (!pipeline.ok()) return nullptr;
+        pipeline.send(kSavepoint);
+        pipeline.send_prepared(stmtName, nParams, values, lengths, formats, resultFormat);
+        pipeline.send(kRelease);
+        results = pipeline.finish();
     }
-    PQexitPipelineMode(conn);
-    const bool failed = PQresultStatus(statement) != PGRES_COMMAND_OK && PQresultStatus(statement) != PGRES_TUPLES_OK;
-    if (PQresultStatus(savepoint) == PGRES_COMMAND_OK && failed) {
+    if (results.size() != 3) return PQmakeEmptyPGresult(conn, PGRES_FATAL_ERROR);
+    const ExecStatusType status = PQresultStatus(results[1].get());
+    if (PQresultStatus(results[0].get()) == PGRES_COMMAND_OK && status != PGRES_COMMAND_OK &&
+        status != PGRES_TUPLES_OK) {
         ocitrace(TRACE_EXECUTE, "exec_prepared", "statement failed; rolling back to its savepoint\n");
         PQclear(PQexec(conn, kUndo));
     }
-    PQclear(savepoint);
-    PQclear(release);
-    if (!statement) statement = PQmakeEmptyPGresult(conn, PGRES_FATAL_ERROR);
-    return statement;
+    return results[1] ? results[1].release() : PQmakeEmptyPGresult(conn, PGRES_FATAL_ERROR);
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include "connect/records.h"
 #include "pqx/command.h"
+#include "pqx/extended.h"
 
 namespace vsk {
 
@@ -14,19 +15,19 @@ void run(PGconn *conn, const char *command) noexcept { PQclear(pqx::exec(conn, n
 
 void START_TRANSACTION(PGconn *conn) noexcept {
     if (!conn) return;
-    PGTransactionStatusType status = PQtransactionStatus(conn);
+    PGTransactionStatusType status = pqx::transaction_status(conn);
     if (status == PQTRANS_IDLE || status == PQTRANS_UNKNOWN) run(conn, "BEGIN");
 }
 
 void COMMIT_TRANSACTION(PGconn *conn) noexcept {
     if (!conn) return;
-    PGTransactionStatusType status = PQtransactionStatus(conn);
+    PGTransactionStatusType status = pqx::transaction_status(conn);
     if (status == PQTRANS_ACTIVE || status == PQTRANS_INTRANS) run(conn, "COMMIT");
 }
 
 void ROLLBACK_TRANSACTION(OCIServer *server) noexcept {
     if (!server || !server->conn || server->stmtLevelTx) return;
-    PGTransactionStatusType status = PQtransactionStatus(server->conn);
+    PGTransactionStatusType status = pqx::transaction_status(server->conn);
     if (status == PQTRANS_ACTIVE || status == PQTRANS_INTRANS || status == PQTRANS_INERROR)
         run(server->conn, "ROLLBACK");
 }

@@ -249,3 +249,20 @@ TEST_F(Query, DefineForALaterColumnOnlyFillsNothing) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(Query, ExecutingAgainAfterACommitLeavesTheNewTransactionAlone) {
+    ASSERT_EQ(prepare("select name from q_rows order by id"), OCI_SUCCESS);
+    define_ids();
+    ASSERT_EQ(execute(1), OCI_SUCCESS) << error().second;
+    ASSERT_TRUE(run_on(side_stmt(), "COMMIT"));  // ends the portal with its transaction
+    ASSERT_TRUE(run_on(side_stmt(), "insert into q_rows values (100, 'new')"));
+    // The old portal is not closed again inside the new transaction (that would abort it).
+    ASSERT_EQ(execute(1), OCI_SUCCESS) << error().second;
+    EXPECT_EQ(id(0), "name1");
+    ASSERT_TRUE(run_on(side_stmt(), "COMMIT"));
+    EXPECT_EQ(side_value("SELECT count(*) FROM q_rows WHERE id = 100"), "1");
+}
+
+}  // namespace

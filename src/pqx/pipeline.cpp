@@ -1,0 +1,60 @@
+#include "pqx/pipeline.h"
+
+namespace vsk::pqx {
+
+Pipeline::Pipeline(PGconn *conn) noexcept : conn_(conn) {
+    entered_ = conn_ && PQenterPipelineMode(conn_) == 1;
+}
+
+Pipeline::~Pipeline() {
+    if (entered_) finish();
+}
+
+void Pipeline::send(const char *sql, int nParams, const Oid *types, const char *const *values, const int *lengths,
+                    const int *formats, int resultFormat) noexcept {
+    if (!ok()) return;
+    sent_ok_ = PQsendQueryParams(conn_, sql, nParams, types, values, lengths, formats, resultFormat) == 1;
+    if (sent_ok_) ++commands_;
+}
+
+void Pipeline::send_prepared(const char *stmtName, int nParams, const char *const *values, const int *lengths,
+                             const int *formats, int resultFormat) noexcept {
+    if (!ok()) return;
+    sent_ok_ = PQsendQueryPrepared(conn_, stmtName, nParams, values, lengths, formats, resultFormat) == 1;
+    if (sent_ok_) ++commands_;
+}
+
+void Pipeline::send_describe_portal(const char *portal) noexcept {
+    if (!ok()) return;
+    sent_ok_ = PQsendDescribePortal(conn_, portal) == 1;
+    if (sent_ok_) ++commands_;
+}
+
+std::vector<ResultPtr> Pipeline::finish() noexcept {
+    std::vector<ResultPtr> results;
+    if (!entered_) return results;
+    // Also after a failed send: what was queued must come back before leaving the mode.
+    const bool synced = PQpipelineSync(conn_) == 1;
+    try {
+        results.reserve(static_cast<std::size_t>(commands_));
+    } catch (...) {
+        // Read and dropped below.
+    }
+    for (int i = 0; synced && i < commands_; ++i) {
+        ResultPtr first(PQgetResult(conn_));
+        while (PGresult *more = PQgetResult(conn_)) PQclear(more);
+        if (results.capacity() > results.size()) results.push_back(std::move(first));
+    }
+    // Everything up to the synchronisation point, also after a failed send.
+    while (PGresult *r = PQgetResult(conn_)) {
+        const bool sync = PQresultStatus(r) == PGRES_PIPELINE_SYNC;
+        PQclear(r);
+        if (sync) break;
+    }
+    PQexitPipelineMode(conn_);
+    entered_ = false;
+    if (!synced || !sent_ok_ || results.size() != static_cast<std::size_t>(commands_)) results.clear();
+    return results;
+}
+
+}  // namespace vsk::pqx
