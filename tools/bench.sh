@@ -1,0 +1,20 @@
+#!/usr/bin/env bash
+# Builds the benchmarks and runs them against a private server that lives only as long
+# as this script. Extra arguments go to the benchmark program (e.g. --benchmark_filter).
+set -euo pipefail
+ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+BENCH_DIR="${BENCH_DIR:-$ROOT/build-bench}"
+
+BUILD_DIR="$BENCH_DIR" "$ROOT/tools/setup.sh" -DVSKOCI_BUILD_BENCH=ON -DVSKOCI_BUILD_TESTS=OFF \
+  -DVSKOCI_BUILD_EXAMPLES=OFF -DCMAKE_BUILD_TYPE=Release
+
+PGDIR="$(mktemp -d "${TMPDIR:-/tmp}/vsk-bench-pg.XXXXXX")"
+stop_cluster() {
+  local rc=$?
+  "$ROOT/tools/pg_cluster" stop "$PGDIR" || true
+  exit "$rc"
+}
+trap stop_cluster EXIT
+"$ROOT/tools/pg_cluster" start "$PGDIR"
+
+VSK_BENCH_CONNINFO="$PGDIR/conninfo" "$BENCH_DIR/bench/vsk_statement_bench" "$@"
