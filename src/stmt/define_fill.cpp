@@ -50,6 +50,7 @@ sword fill_define_buffers(OCIError *errhp, OCIStmt *stmt, const PGresult *result
     const ub4 start = *resultRow;
     *rowsFetched = rows > static_cast<int>(start) ? static_cast<ub4>(rows) - start : 0;
     sword result_code = OCI_SUCCESS;
+    bool warned = false;
     for (int c = 0; c < PQnfields(result); ++c) {
         OCIDefine *d = find_define(stmt, c);
         if (!d) break;
@@ -57,6 +58,7 @@ sword fill_define_buffers(OCIError *errhp, OCIStmt *stmt, const PGresult *result
         ub4 j = 0;
         for (ub4 r = start; r < static_cast<ub4>(rows) && j < nrows; ++r, ++j) {
             rc = fill_one(errhp, d, result, static_cast<int>(r), c, j);
+            if (rc == OCI_SUCCESS_WITH_INFO) warned = true;
             if (c == 0) ++*resultRow;
             if (rc < 0) break;
         }
@@ -64,7 +66,8 @@ sword fill_define_buffers(OCIError *errhp, OCIStmt *stmt, const PGresult *result
         result_code = rc < 0 ? rc : (j < nrows ? OCI_NO_DATA : rc);
         if (rc < 0) break;
     }
-    return result_code;
+    // A truncation in any column is reported, not only one in the last.
+    return result_code == OCI_SUCCESS && warned ? OCI_SUCCESS_WITH_INFO : result_code;
 }
 
 sword fill_define_buffers_prefetch(OCIError *errhp, OCIStmt *stmt, const PGresult *result, ub4 *resultRow,
@@ -72,12 +75,15 @@ sword fill_define_buffers_prefetch(OCIError *errhp, OCIStmt *stmt, const PGresul
     if (stmt->defines.empty() || !result) return OCI_NO_DATA;
     if (static_cast<int>(prefetchIndex) >= PQntuples(result)) return OCI_NO_DATA;
     sword rc = OCI_SUCCESS;
+    bool warned = false;
     for (int c = 0; c < PQnfields(result); ++c) {
         OCIDefine *d = find_define(stmt, c);
         if (!d) break;
         rc = fill_one(errhp, d, result, static_cast<int>(prefetchIndex), c, 0);
+        if (rc == OCI_SUCCESS_WITH_INFO) warned = true;
         if (rc < 0) break;
     }
+    if (rc == OCI_SUCCESS && warned) rc = OCI_SUCCESS_WITH_INFO;
     if (resultRow) *resultRow = prefetchIndex + 1;
     if (rowsFetched) *rowsFetched = 1;
     return rc;
