@@ -5,6 +5,8 @@
 #include <cstring>
 #include <string>
 
+#include <unistd.h>
+
 #include <vskoci.h>
 
 #include "oci_session_test.h"
@@ -183,6 +185,42 @@ TEST_F(Dml, FailedPrepareIsRetriedOnTheNextExecute) {
     EXPECT_EQ(execute(1, OCI_COMMIT_ON_SUCCESS), OCI_SUCCESS) << error().second;
     EXPECT_EQ(side_value("SELECT count(*) FROM d_later"), "1");
     exec_ok("DROP TABLE d_later");
+}
+
+}  // namespace
+
+namespace {
+
+// The switch is decided once per process, at its first non-query: the checks run in a
+// fresh process of their own (the threadsafe style starts the program anew).
+TEST_F(Dml, DdlCommitSwitchCommitsEveryStatementOnceDdlRan) {
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    auto child = [this] {
+        setenv("OCI_DDL_COMMIT", "1", 1);
+        OCIEnv *env = nullptr;
+        OCIError *err = nullptr;
+        OCISvcCtx *svc = nullptr;
+        OCIStmt *s = nullptr;
+        if (OCIEnvCreate(&env, OCI_DEFAULT, nullptr, nullptr, nullptr, nullptr, 0, nullptr) != OCI_SUCCESS) return false;
+        OCIHandleAlloc(env, reinterpret_cast<void **>(&err), OCI_HTYPE_ERROR, 0, nullptr);
+        const std::string u = user(), link = dblink();
+        if (OCILogon(env, err, &svc, ot(u), len(u), ot(u), len(u), ot(link), len(link)) != OCI_SUCCESS) return false;
+        OCIHandleAlloc(env, reinterpret_cast<void **>(&s), OCI_HTYPE_STMT, 0, nullptr);
+        for (const std::string sql : {"CREATE TABLE d_made (x int)", "INSERT INTO d_rows VALUES ('ddl', 'on')"}) {
+            if (OCIStmtPrepare(s, err, ot(sql), len(sql), OCI_NTV_SYNTAX, OCI_DEFAULT) != OCI_SUCCESS ||
+                OCIStmtExecute(svc, s, err, 1, 0, nullptr, nullptr, OCI_DEFAULT) != OCI_SUCCESS)
+                return false;
+        }
+        // Still logged on: the row is visible to others only because it was committed.
+        PGconn *side = PQconnectdb(conninfo().c_str());
+        PGresult *r = PQexec(side, "SELECT count(*) FROM d_rows WHERE id = 'ddl'");
+        const bool committed = PQntuples(r) == 1 && std::string(PQgetvalue(r, 0, 0)) == "1";
+        PQclear(r);
+        PQfinish(side);
+        OCILogoff(svc, err);
+        return committed;
+    };
+    EXPECT_EXIT(_exit(child() ? 0 : 1), ::testing::ExitedWithCode(0), "");
 }
 
 }  // namespace
