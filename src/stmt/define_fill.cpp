@@ -19,22 +19,40 @@ OCIDefine *find_define(const OCIStmt *stmt, int column) {
     return nullptr;
 }
 
-// Row r, column c into element j of define d.
-sword fill_one(OCIError *errhp, OCIDefine *d, const PGresult *result, int r, int c, ub4 j) {
+// What every value of one column needs, found once per batch.
+struct Column {
+    OCIDefine *define;
+    int index;
+    Oid type;
+    int format;
+    FetchConversion conversion;
+    bool traced;
+};
+
+Column column_of(OCIDefine *d, const PGresult *result, int c) {
+    const Oid type = PQftype(result, c);
+    return Column{d, c, type, PQfformat(result, c), findPQToOCIConversion(type, d->dty, nullptr),
+                  ocitracing(TRACE_DEFINE)};
+}
+
+// Row r of the column into element j of its define.
+sword fill_one(OCIError *errhp, const Column &col, const PGresult *result, int r, ub4 j) {
+    OCIDefine *d = col.define;
     // Output callbacks come with piecewise fetching.
     if (d->dynamic) return AddErrorRecord(errhp, OCI_ERROR, kErrUnsupported), OCI_ERROR;
+    const int c = col.index;
     const char *value = PQgetvalue(result, r, c);
     const int length = PQgetlength(result, r, c);
-    if (ocitracing(TRACE_DEFINE)) {
-        if (PQfformat(result, c) == 1) ocitracehex(TRACE_DEFINE, "filldefine", value, static_cast<std::size_t>(length));
+    if (col.traced) {
+        if (col.format == 1) ocitracehex(TRACE_DEFINE, "filldefine", value, static_cast<std::size_t>(length));
         else ocitrace(TRACE_DEFINE, "filldefine", "%s\n", value);
     }
     void *dest = array_element(static_cast<char *>(d->valuep), j, d->value_sz, d->skipSet, d->pvskip);
     ub4 len = d->value_sz;
     sb2 *ind = array_element(d->indp, j, sizeof(sb2), d->skipSet, d->indskip);
     ub2 *rcode = array_element(d->rcodep, j, sizeof(ub2), d->skipSet, d->rcskip);
-    const int rc = PQ2OCIType(errhp, PQftype(result, c), value, length, PQfformat(result, c), d->dty, dest, &len,
-                              ind, rcode, PQgetisnull(result, r, c) != 0);
+    const int rc = PQ2OCIType_with(col.conversion, errhp, col.type, value, length, col.format, d->dty, dest, &len,
+                                   ind, rcode, PQgetisnull(result, r, c) != 0);
     if (ub2 *rlen = array_element(d->rlenp, j, sizeof(ub2), d->skipSet, d->rlskip)) *rlen = static_cast<ub2>(len);
     return rc;
 }
@@ -56,8 +74,9 @@ sword fill_define_buffers(OCIError *errhp, OCIStmt *stmt, const PGresult *result
         if (!d) break;
         sword rc = OCI_SUCCESS;
         ub4 j = 0;
+        const Column col = column_of(d, result, c);
         for (ub4 r = start; r < static_cast<ub4>(rows) && j < nrows; ++r, ++j) {
-            rc = fill_one(errhp, d, result, static_cast<int>(r), c, j);
+            rc = fill_one(errhp, col, result, static_cast<int>(r), j);
             if (rc == OCI_SUCCESS_WITH_INFO) warned = true;
             if (c == 0) ++*resultRow;
             if (rc < 0) break;
@@ -79,7 +98,7 @@ sword fill_define_buffers_prefetch(OCIError *errhp, OCIStmt *stmt, const PGresul
     for (int c = 0; c < PQnfields(result); ++c) {
         OCIDefine *d = find_define(stmt, c);
         if (!d) break;
-        rc = fill_one(errhp, d, result, static_cast<int>(prefetchIndex), c, 0);
+        rc = fill_one(errhp, column_of(d, result, c), result, static_cast<int>(prefetchIndex), 0);
         if (rc == OCI_SUCCESS_WITH_INFO) warned = true;
         if (rc < 0) break;
     }

@@ -27,15 +27,17 @@ bool server_says_raw(PGconn *conn, Oid oid) noexcept {
     return raw;
 }
 
-int fetch(OCIError *errhp, Oid oid, const char *value, int length, int format, std::uint32_t sqlt,
-          void *destination, ub4 *lengthp, sb2 *indp, ub2 *rcodep, PGconn *conn, bool isNull, bool cursors) {
+// One value through function (null: the pair has no conversion, found out only for a
+// value that is not NULL).
+int convert_value(FetchConversion function, OCIError *errhp, Oid oid, const char *value, int length, int format,
+                  std::uint32_t sqlt, void *destination, ub4 *lengthp, sb2 *indp, ub2 *rcodep, bool isNull,
+                  bool cursors) {
     if (!errhp) return -1;
     if (isNull) {
         if (indp) *indp = -1;
         if (rcodep) *rcodep = kErrNullReturned;
         return 0;
     }
-    FetchConversion function = findPQToOCIConversion(oid, sqlt, conn);
     if (!function) {
         AddErrorRecordStringX(errhp, OCI_ERROR, kErrTypesInconsistent, 2, pq_type_class(oid), oci_type_class(sqlt));
         return -1;
@@ -55,6 +57,13 @@ int fetch(OCIError *errhp, Oid oid, const char *value, int length, int format, s
         return rc;
     }
     return function(errhp, value, length, format & 0xFF, destination, lengthp, indp, rcodep);
+}
+
+int fetch(OCIError *errhp, Oid oid, const char *value, int length, int format, std::uint32_t sqlt,
+          void *destination, ub4 *lengthp, sb2 *indp, ub2 *rcodep, PGconn *conn, bool isNull, bool cursors) {
+    FetchConversion function = isNull || !errhp ? nullptr : findPQToOCIConversion(oid, sqlt, conn);
+    return convert_value(function, errhp, oid, value, length, format, sqlt, destination, lengthp, indp, rcodep,
+                         isNull, cursors);
 }
 
 }  // namespace
@@ -124,6 +133,16 @@ int PQ2OCIType(OCIError *errhp, Oid oid, const char *value, int length, int form
     try {
         return fetch(errhp, oid, value, length, format, sqlt, destination, lengthp, indp, rcodep, nullptr, isNull,
                      true);
+    } catch (...) {
+        return -1;
+    }
+}
+
+int PQ2OCIType_with(FetchConversion function, OCIError *errhp, Oid oid, const char *value, int length, int format,
+                    std::uint32_t sqlt, void *destination, ub4 *lengthp, sb2 *indp, ub2 *rcodep, bool isNull) noexcept {
+    try {
+        return convert_value(function, errhp, oid, value, length, format, sqlt, destination, lengthp, indp, rcodep,
+                             isNull, true);
     } catch (...) {
         return -1;
     }

@@ -48,6 +48,11 @@ int OCI2PQType(OCIError *errhp, std::uint32_t sqlt, const void *buffer, ub4 size
 int PQ2OCIType(OCIError *errhp, Oid oid, const char *value, int length, int format, std::uint32_t sqlt,
                void *destination, ub4 *lengthp, sb2 *indp, ub2 *rcodep, bool isNull) noexcept;
 // The same with the connection for the raw lookup and no cursor case.
+// PQ2OCIType with the conversion already found (findPQToOCIConversion, once per column
+// of a batch); a null function fails like an impossible pair.
+int PQ2OCIType_with(FetchConversion function, OCIError *errhp, Oid oid, const char *value, int length, int format,
+                    std::uint32_t sqlt, void *destination, ub4 *lengthp, sb2 *indp, ub2 *rcodep, bool isNull) noexcept;
+
 int PQ2OCIType_2(OCIError *errhp, Oid oid, const char *value, int length, int format, std::uint32_t sqlt,
                  void *destination, ub4 *lengthp, sb2 *indp, ub2 *rcodep, PGconn *conn, bool isNull) noexcept;
 
