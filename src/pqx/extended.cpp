@@ -377,7 +377,13 @@ int PQsendBindPrepared(PGconn *conn, const char *portalName, const char *stmtNam
         // NO SCROLL unless asked, so a backward move fails the same way whatever the plan.
         std::string sql = "DECLARE " + name + (scroll ? " SCROLL" : " NO SCROLL") + " CURSOR" +
                           (withHold ? " WITH HOLD" : "") + " FOR " + p.text;
-        drain_pending(conn);
+        // Queued CLOSEs stay queued and go with this cursor's declaration.
+        if (state->deferred) {
+            drain_pending(conn);
+        } else {
+            state->outCall.reset();
+            state->ready.clear();
+        }
         // The DECLARE travels with the cursor's first FETCH or describe; its success is
         // what the caller reads now, a failure comes back as the result of that command.
         ConnState::DeferredDeclare d;

@@ -2,7 +2,10 @@
 // exact fetch, and what the server holds afterwards.
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <cstdlib>
 #include <cstring>
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -282,6 +285,51 @@ TEST_F(Query, TruncationInAnEarlierColumnIsReported) {
     EXPECT_EQ(std::string(small, 4), "name");
     EXPECT_EQ(ind, 2);  // the bytes that did not fit
     EXPECT_STREQ(second, "x");
+}
+
+}  // namespace
+
+namespace {
+
+// Exchanges with the server, counted as the synchronisation messages in libpq's protocol
+// trace of a session of its own.
+class QueryRoundTrips : public Query {
+protected:
+    std::size_t syncs() const {
+        std::ifstream in(trace_);
+        std::string line;
+        std::size_t n = 0;
+        while (std::getline(in, line))
+            if (line.find("\tSync") != std::string::npos || line.find(" Sync") != std::string::npos) ++n;
+        return n;
+    }
+    std::string trace_ = ::testing::TempDir() + "vsk_roundtrips.trace";
+};
+
+TEST_F(QueryRoundTrips, RepeatedPointQueryTakesOneExchange) {
+    std::remove(trace_.c_str());
+    setenv("OCI_TRACE_PROTOCOL", trace_.c_str(), 1);
+    OCISvcCtx *svc = nullptr;
+    logon(&svc);
+    unsetenv("OCI_TRACE_PROTOCOL");
+    ASSERT_NE(svc, nullptr);
+    std::swap(svc, svc_);
+    ASSERT_EQ(prepare("select name from q_rows where id = :id"), OCI_SUCCESS);
+    char idv[4] = "3";
+    ASSERT_EQ(bind_text(":id", idv, sizeof idv), OCI_SUCCESS);
+    define_ids();
+    ASSERT_EQ(execute(1), OCI_SUCCESS) << error().second;
+    const std::size_t before = syncs();
+    std::strcpy(idv, "4");
+    ASSERT_EQ(execute(1), OCI_SUCCESS) << error().second;
+    EXPECT_EQ(id(0), "name4");
+    EXPECT_EQ(syncs() - before, 1u);
+    // A further batch of the same cursor is one more.
+    ASSERT_EQ(OCIStmtFetch2(stmt_, err_, 1, OCI_FETCH_NEXT, 0, OCI_DEFAULT), OCI_NO_DATA);
+    EXPECT_EQ(syncs() - before, 2u);
+    std::swap(svc, svc_);
+    OCILogoff(svc, err_);
+    std::remove(trace_.c_str());
 }
 
 }  // namespace
