@@ -74,26 +74,38 @@ void fetch_once(const Env &e, Oid oid, ub2 sqlt, ub4 cap, int format, bool with_
     std::free(dst);
 }
 
-void bind_once(const Env &e, ub2 sqlt, sb2 ind, const std::vector<char> &buffer) {
+void bind_once(const Env &e, ub2 sqlt, Oid oid, sb2 ind, const std::vector<char> &buffer) {
     char *value = nullptr;
     ub4 length = 0;
     ub1 format = 0;
-    OCI2PQType(e.err, sqlt, buffer.empty() ? nullptr : buffer.data(), static_cast<ub4>(buffer.size()), &ind,
-               PG_VARCHAR, &value, &length, &format);
+    OCI2PQType(e.err, sqlt, buffer.empty() ? nullptr : buffer.data(), static_cast<ub4>(buffer.size()), &ind, oid,
+               &value, &length, &format);
     std::free(value);
 }
+
+// Number binds and the server types they are sent as.
+struct BindPair {
+    ub2 sqlt;
+    Oid oid;
+};
+constexpr BindPair kNumberBinds[] = {
+    {SQLT_NUM, PG_NUMERIC}, {SQLT_VNU, PG_NUMERIC}, {SQLT_INT, PG_INT2},   {SQLT_INT, PG_INT4},
+    {SQLT_INT, PG_INT8},    {SQLT_INT, PG_CHAR},    {SQLT_INT, PG_NUMERIC}, {SQLT_UIN, PG_INT8},
+    {SQLT_FLT, PG_FLOAT4},  {SQLT_FLT, PG_FLOAT8},
+};
 
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size) {
-    static const Oid kSources[] = {PG_TEXT, PG_BPCHAR, PG_VARCHAR, PG_CHAR, PG_UNKNOWN, PG_BYTEA,
-                                   PG_INT4, PG_NUMERIC, PG_DATE, 99999};
+    static const Oid kSources[] = {PG_TEXT,  PG_BPCHAR, PG_VARCHAR, PG_CHAR,   PG_UNKNOWN, PG_BYTEA, PG_INT2,
+                                   PG_INT4,  PG_INT8,   PG_FLOAT4,  PG_FLOAT8, PG_NUMERIC, PG_DATE,  99999};
     Env *envs = environments();
     const Env &e = envs[take(data, size, 1) % 3];
     const Oid oid = kSources[take(data, size, 1) % (sizeof kSources / sizeof kSources[0])];
     const ub2 sqlt = kTargets[take(data, size, 1) % (sizeof kTargets / sizeof kTargets[0])];
     const ub4 cap = take(data, size, 2) % 512;
     const std::uint32_t flags = take(data, size, 1);
+    const std::uint32_t number_bind = take(data, size, 1);
     // The value as libpq hands it over: its bytes and a terminating NUL.
     std::vector<char> value(data, data + size);
     value.push_back('\0');
@@ -102,7 +114,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
 
     static const ub2 kBindTypes[] = {SQLT_CHR, SQLT_AFC, SQLT_STR, SQLT_AVC, SQLT_VCS, SQLT_LVC, SQLT_LNG};
     std::vector<char> buffer(data, data + size);
-    bind_once(e, kBindTypes[(flags >> 3) % 7], static_cast<sb2>((flags >> 6) == 3 ? -1 : 0), buffer);
+    const sb2 ind = static_cast<sb2>((flags >> 6) == 3 ? -1 : 0);
+    bind_once(e, kBindTypes[(flags >> 3) % 7], PG_VARCHAR, ind, buffer);
+    _ClearErrorHandle(e.err);
+    const BindPair &pair = kNumberBinds[number_bind % (sizeof kNumberBinds / sizeof kNumberBinds[0])];
+    bind_once(e, pair.sqlt, pair.oid, ind, buffer);
     _ClearErrorHandle(e.err);
     return 0;
 }

@@ -187,11 +187,11 @@ TEST_F(Conversions, BindNullRulesOfTheDriver) {
 }
 
 TEST_F(Conversions, ConversionsStillToBeBuiltFailCleanly) {
-    int x = 5;
-    BindOut b = bind(SQLT_INT, &x, sizeof x, 0, PG_INT4);
+    unsigned char bytes[2] = {1, 2};
+    BindOut b = bind(SQLT_BIN, bytes, sizeof bytes, 0, PG_BYTEA);
     EXPECT_EQ(b.rc, -1);
     EXPECT_EQ(b.error, 3001u);
-    FetchOut f = fetch_text(PG_NUMERIC, "1.5", SQLT_VNU, 22);
+    FetchOut f = fetch_text(PG_BYTEA, "\\\\x0102", SQLT_BIN, 8);
     EXPECT_EQ(f.rc, -1);
     EXPECT_EQ(f.error, 3001u);
 }
