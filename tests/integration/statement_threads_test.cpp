@@ -51,7 +51,7 @@ protected:
         OCIHandleAlloc(env, reinterpret_cast<void **>(&sel), OCI_HTYPE_STMT, 0, nullptr);
         const std::string insert = "insert into th_rows values (:t, :i, :v)";
         const std::string query = "select v from th_rows where t = :t and i = :i";
-        char tv[8], iv[8], vv[32], got[32];
+        char tv[8] = {}, iv[8] = {}, vv[32] = {}, got[32] = {};
         std::snprintf(tv, sizeof tv, "%d", t);
         OCIBind *b = nullptr;
         OCIDefine *d = nullptr;
