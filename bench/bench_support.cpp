@@ -64,10 +64,52 @@ void must(PGconn *conn, const char *sql) {
     PQclear(r);
 }
 
-OciSession::OciSession() {
+long long count_rows(PGconn *conn, const char *table) {
+    PGresult *r = PQexec(conn, (std::string("SELECT count(*) FROM ") + table).c_str());
+    const long long n = PQresultStatus(r) == PGRES_TUPLES_OK ? std::atoll(PQgetvalue(r, 0, 0)) : -1;
+    PQclear(r);
+    return n;
+}
+
+long libpq_cursor_fetch(PGconn *conn, const char *query, int batch,
+                        const std::function<void(const PGresult *, int rows)> &take) {
+    must(conn, "BEGIN");
+    must(conn, (std::string("DECLARE c NO SCROLL CURSOR FOR ") + query).c_str());
+    const std::string fetch = "FETCH FORWARD " + std::to_string(batch) + " FROM c";
+    long rows = 0;
+    for (;;) {
+        PGresult *r = PQexec(conn, fetch.c_str());
+        if (PQresultStatus(r) != PGRES_TUPLES_OK) die(fetch + ": " + PQerrorMessage(conn));
+        const int n = PQntuples(r);
+        take(r, n);
+        PQclear(r);
+        rows += n;
+        if (n < batch) break;
+    }
+    must(conn, "CLOSE c");
+    must(conn, "COMMIT");
+    return rows;
+}
+
+OciEnvironment::OciEnvironment() {
     if (OCIEnvCreate(&env, OCI_DEFAULT, nullptr, nullptr, nullptr, nullptr, 0, nullptr) != OCI_SUCCESS)
         die("OCIEnvCreate failed");
     OCIHandleAlloc(env, reinterpret_cast<void **>(&err), OCI_HTYPE_ERROR, 0, nullptr);
+}
+
+OciEnvironment::~OciEnvironment() {
+    if (env) OCIHandleFree(env, OCI_HTYPE_ENV);
+}
+
+void OciEnvironment::check(sword rc, const char *what) const {
+    if (rc == OCI_SUCCESS || rc == OCI_SUCCESS_WITH_INFO) return;
+    sb4 code = 0;
+    char text[1024] = {};
+    OCIErrorGet(err, 1, nullptr, &code, reinterpret_cast<OraText *>(text), sizeof text, OCI_HTYPE_ERROR);
+    die(std::string(what) + " returned " + std::to_string(rc) + ": " + text);
+}
+
+OciSession::OciSession() {
     std::string user;
     const std::string link = dblink(conninfo(), &user);
     check(OCILogon(env, err, &svc, ot(user), static_cast<ub4>(user.size()), ot(user), static_cast<ub4>(user.size()),
@@ -77,7 +119,6 @@ OciSession::OciSession() {
 
 OciSession::~OciSession() {
     if (svc) OCILogoff(svc, err);
-    if (env) OCIHandleFree(env, OCI_HTYPE_ENV);
 }
 
 OCIStmt *OciSession::statement(const std::string &sql) {
@@ -87,23 +128,36 @@ OCIStmt *OciSession::statement(const std::string &sql) {
     return s;
 }
 
-void OciSession::check(sword rc, const char *what) const {
-    if (rc == OCI_SUCCESS || rc == OCI_SUCCESS_WITH_INFO) return;
-    sb4 code = 0;
-    char text[1024] = {};
-    OCIErrorGet(err, 1, nullptr, &code, reinterpret_cast<OraText *>(text), sizeof text, OCI_HTYPE_ERROR);
-    die(std::string(what) + " returned " + std::to_string(rc) + ": " + text);
+long OciSession::fetch_all(OCIStmt *q, ub4 batch) {
+    check(OCIStmtExecute(svc, q, err, 0, 0, nullptr, nullptr, OCI_DEFAULT), "execute");
+    long rows = 0;
+    for (;;) {
+        const sword rc = OCIStmtFetch2(q, err, batch, OCI_FETCH_NEXT, 0, OCI_DEFAULT);
+        ub4 n = 0;
+        OCIAttrGet(q, OCI_HTYPE_STMT, &n, nullptr, OCI_ATTR_ROWS_FETCHED, err);
+        rows += n;
+        if (rc == OCI_NO_DATA) break;
+        check(rc, "fetch");
+    }
+    return rows;
 }
 
 void RatioReporter::ReportRuns(const std::vector<Run> &runs) {
-    for (const Run &run : runs)
-        if (run.run_type == Run::RT_Iteration && run.iterations > 0)
-            seconds_[run.benchmark_name().substr(0, run.benchmark_name().find('/'))] = run.GetAdjustedRealTime();
+    for (const Run &run : runs) {
+        const std::string &name = run.run_name.function_name;
+        if (run.run_type == Run::RT_Aggregate && run.aggregate_name == "median") {
+            seconds_[name] = run.GetAdjustedRealTime();
+            medians_.insert(name);
+        } else if (run.run_type == Run::RT_Iteration && run.iterations > 0 && !medians_.count(name)) {
+            seconds_[name] = run.GetAdjustedRealTime();
+        }
+    }
     ConsoleReporter::ReportRuns(runs);
 }
 
-void RatioReporter::PrintRatios(const std::vector<std::pair<std::string, std::string>> &pairs) const {
-    std::printf("\n%-44s %s\n", "library vs libpq", "time ratio");
+void RatioReporter::PrintRatios(const std::vector<std::pair<std::string, std::string>> &pairs,
+                                const char *title) const {
+    std::printf("\n%-44s %s\n", title, "time ratio");
     for (const auto &[lib, pq] : pairs) {
         auto a = seconds_.find(lib), b = seconds_.find(pq);
         if (a == seconds_.end() || b == seconds_.end() || b->second <= 0) continue;

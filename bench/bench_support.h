@@ -1,15 +1,18 @@
 // What the benchmark programs share: the server's connection data, a plain libpq
-// connection, an OCI session, and the ratio report printed after the runs.
+// connection, an OCI environment and session, the fetch loops on either side, and the
+// ratio report printed after the runs.
 #pragma once
 
 #include <benchmark/benchmark.h>
 #include <libpq-fe.h>
 #include <oci.h>
 
+#include <functional>
 #include <map>
+#include <set>
+#include <string>
 #include <utility>
 #include <vector>
-#include <string>
 
 namespace vsk::bench {
 
@@ -20,27 +23,48 @@ const std::string &conninfo();
 PGconn *libpq_connect();
 // Runs sql on conn and exits when it fails.
 void must(PGconn *conn, const char *sql);
+// The rows of table, -1 when it cannot be counted (e.g. it does not exist yet).
+long long count_rows(PGconn *conn, const char *table);
+// Runs query through a cursor fetched batch rows at a time inside its own transaction,
+// handing each batch's result to take; the number of rows fetched.
+long libpq_cursor_fetch(PGconn *conn, const char *query, int batch,
+                        const std::function<void(const PGresult *, int rows)> &take);
 
-struct OciSession {
+// An environment and an error handle, enough for the calls that need no server.
+struct OciEnvironment {
     OCIEnv *env = nullptr;
     OCIError *err = nullptr;
-    OCISvcCtx *svc = nullptr;
-    OciSession();
-    ~OciSession();
-    OCIStmt *statement(const std::string &sql);
+    OciEnvironment();
+    ~OciEnvironment();
+    OciEnvironment(const OciEnvironment &) = delete;
+    OciEnvironment &operator=(const OciEnvironment &) = delete;
     // Exits with the error text unless rc is a success.
     void check(sword rc, const char *what) const;
 };
 
-// Collects each benchmark's time per iteration and prints "name: library / libpq = r".
+struct OciSession : OciEnvironment {
+    OCISvcCtx *svc = nullptr;
+    OciSession();
+    ~OciSession();
+    OCIStmt *statement(const std::string &sql);
+    // Executes the query q and fetches all its rows, batch at a time, into its defines;
+    // the number of rows fetched.
+    long fetch_all(OCIStmt *q, ub4 batch);
+};
+
+// Collects each benchmark's time per iteration (the median one with --benchmark_repetitions,
+// which steadies the ratios on a busy machine) and prints "name: library / peer = r".
 class RatioReporter : public ::benchmark::ConsoleReporter {
 public:
     void ReportRuns(const std::vector<Run> &runs) override;
-    // Each pair: a library benchmark and the libpq one doing the same work.
-    void PrintRatios(const std::vector<std::pair<std::string, std::string>> &pairs) const;
+    // Each pair: a library benchmark and the peer one doing the same work (plain libpq
+    // unless title says otherwise).
+    void PrintRatios(const std::vector<std::pair<std::string, std::string>> &pairs,
+                     const char *title = "library vs libpq") const;
 
 private:
     std::map<std::string, double> seconds_;
+    std::set<std::string> medians_;
 };
 
 }  // namespace vsk::bench

@@ -38,10 +38,7 @@ void copy_value(Buffers &b, int col, int row, const PGresult *r, int i) {
 
 void prepare_tables() {
     PGconn *c = vsk::bench::libpq_connect();
-    PGresult *r = PQexec(c, "SELECT count(*) FROM bench_rows");
-    const bool have = PQresultStatus(r) == PGRES_TUPLES_OK && std::atoi(PQgetvalue(r, 0, 0)) == kRows;
-    PQclear(r);
-    if (!have) {
+    if (vsk::bench::count_rows(c, "bench_rows") != kRows) {
         vsk::bench::must(c, "DROP TABLE IF EXISTS bench_rows; CREATE TABLE bench_rows (a text, b text, c text, d text)");
         vsk::bench::must(c, "INSERT INTO bench_rows SELECT 'alpha' || g, 'beta' || g, 'gamma' || g, 'delta' || g "
                             "FROM generate_series(1, 1000000) g");
@@ -71,19 +68,8 @@ void BM_FetchRows_Library(benchmark::State &state) {
                                OCI_DEFAULT),
                 "define");
     }
-    for (auto _ : state) {
-        s.check(OCIStmtExecute(s.svc, q, s.err, 0, 0, nullptr, nullptr, OCI_DEFAULT), "execute");
-        long rows = 0;
-        for (;;) {
-            const sword rc = OCIStmtFetch2(q, s.err, kBatch, OCI_FETCH_NEXT, 0, OCI_DEFAULT);
-            ub4 n = 0;
-            OCIAttrGet(q, OCI_HTYPE_STMT, &n, nullptr, OCI_ATTR_ROWS_FETCHED, s.err);
-            rows += n;
-            if (rc == OCI_NO_DATA) break;
-            s.check(rc, "fetch");
-        }
-        if (rows != kRows) state.SkipWithError("wrong row count");
-    }
+    for (auto _ : state)
+        if (s.fetch_all(q, kBatch) != kRows) state.SkipWithError("wrong row count");
     OCIHandleFree(q, OCI_HTYPE_STMT);
 }
 
@@ -91,20 +77,11 @@ void BM_FetchRows_LibpqCursor(benchmark::State &state) {
     PGconn *c = vsk::bench::libpq_connect();
     static Buffers b;
     for (auto _ : state) {
-        vsk::bench::must(c, "BEGIN");
-        vsk::bench::must(c, "DECLARE c NO SCROLL CURSOR FOR select a, b, c, d from bench_rows");
-        long rows = 0;
-        for (;;) {
-            PGresult *r = PQexec(c, "FETCH FORWARD 1000 FROM c");
-            const int n = PQntuples(r);
-            for (int i = 0; i < n; ++i)
-                for (int col = 0; col < 4; ++col) copy_value(b, col, i, r, i);
-            PQclear(r);
-            rows += n;
-            if (n < kBatch) break;
-        }
-        vsk::bench::must(c, "CLOSE c");
-        vsk::bench::must(c, "COMMIT");
+        const long rows =
+            vsk::bench::libpq_cursor_fetch(c, "select a, b, c, d from bench_rows", kBatch, [&](const PGresult *r, int n) {
+                for (int i = 0; i < n; ++i)
+                    for (int col = 0; col < 4; ++col) copy_value(b, col, i, r, i);
+            });
         if (rows != kRows) state.SkipWithError("wrong row count");
     }
     PQfinish(c);

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds the benchmarks and runs them against a private server that lives only as long
-# as this script. Extra arguments go to the benchmark program (e.g. --benchmark_filter).
+# as this script: vsk_statement_bench, then vsk_number_bench. Extra arguments go to both
+# (e.g. --benchmark_filter; a filter that matches nothing in one program skips it).
 set -euo pipefail
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 BENCH_DIR="${BENCH_DIR:-$ROOT/build-bench}"
@@ -17,4 +18,7 @@ stop_cluster() {
 trap stop_cluster EXIT
 "$ROOT/tools/pg_cluster" start "$PGDIR"
 
-VSK_BENCH_CONNINFO="$PGDIR/conninfo" "$BENCH_DIR/bench/vsk_statement_bench" "$@"
+for program in vsk_statement_bench vsk_number_bench; do
+  echo "== $program"
+  VSK_BENCH_CONNINFO="$PGDIR/conninfo" "$BENCH_DIR/bench/$program" "$@"
+done

@@ -10,7 +10,7 @@ BUILD_DIR="${BUILD_DIR:-$ROOT/build}"
 PACKAGES=(
   cmake ninja-build g++ pkg-config make
   libpq-dev postgresql
-  libgtest-dev libgmock-dev libbenchmark-dev
+  libgtest-dev libgmock-dev libbenchmark-dev libmpfr-dev
   valgrind clang
 )
 
