@@ -77,10 +77,14 @@ std::string quote_identifier(PGconn *conn, std::string_view name) {
 
 PGresult *get_result(PGconn *conn, void *errhp) noexcept {
     if (!conn) return nullptr;
-    if (ConnState *state = state_of(conn); state && !state->ready.empty()) {
-        PGresult *r = state->ready.front().release();
-        state->ready.pop_front();
-        return r;
+    if (ConnState *state = state_of(conn)) {
+        if (!state->ready.empty()) {
+            PGresult *r = state->ready.front().release();
+            state->ready.pop_front();
+            return r;
+        }
+        // What is on the wire is a FETCH read ahead, not the caller's.
+        if (state->inFlight) return nullptr;
     }
     NoticeScope notices(conn, errhp);
     return take_out_row(conn, PQgetResult(conn));

@@ -7,6 +7,7 @@
 
 #include "env/trace.h"
 #include "pqx/command.h"
+#include "pqx/extended.h"
 
 namespace vsk::pqx {
 
@@ -80,6 +81,7 @@ bool start_protocol_trace(PGconn *conn, const char *path) noexcept {
 }
 
 int set_client_encoding(PGconn *conn, const char *encoding) noexcept {
+    drain_pending(conn);
     NoticeScope notices(conn, nullptr);
     return PQsetClientEncoding(conn, encoding);
 }

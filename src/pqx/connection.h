@@ -30,6 +30,9 @@ struct PreparedStatement {
     bool functionForm = false;
     bool routed = false;
     std::vector<int> outColumns;
+    // Rows of its whole result as a cursor's first FETCH found them, when that was all
+    // there was; -1 when unknown or more. Such a statement is next run at once.
+    int smallRows = -1;
 };
 
 // Kept with the libpq connection (instance data) and released with it.
@@ -53,6 +56,16 @@ struct ConnState {
         int format = 0;
         bool withHold = false;
         unsigned long long txEpoch = 0;
+        bool scroll = false;
+        // FETCHes answered so far.
+        unsigned long fetches = 0;
+        // Rows read ahead and not yet handed out, the notices that came with them, and
+        // whether the cursor ran out in that FETCH.
+        ResultPtr ahead;
+        std::vector<std::string> aheadNotices;
+        bool aheadEnded = false;
+        // Run at once instead of declared: every row is in ahead, no cursor on the server.
+        bool local = false;
     };
     std::unordered_map<std::string, Portal> portals;
     // Counts the moments pqx found the connection outside a transaction block.
@@ -61,6 +74,7 @@ struct ConnState {
     // several): CLOSEs of cursors, and the DECLARE of a cursor bound but not yet used.
     struct DeferredDeclare {
         std::string portal;
+        std::string stmtName;
         std::string sql;
         std::vector<Oid> types;
         std::vector<std::string> values;
@@ -70,6 +84,16 @@ struct ConnState {
     };
     std::vector<std::string> queuedCloses;
     std::optional<DeferredDeclare> deferred;
+    // The FETCH sent ahead of the caller's request, whose results are still on the wire:
+    // nothing else may use the connection before they are read (settle_read_ahead).
+    struct ReadAhead {
+        std::string portal;
+        int count = 0;
+        // Sent in pipeline mode between SAVEPOINT and RELEASE; commands: how many went.
+        bool savepoint = false;
+        int commands = 0;
+    };
+    std::optional<ReadAhead> inFlight;
     // Results already read, handed out by get_result before anything from the server.
     std::deque<ResultPtr> ready;
     // Parameters of the CALL in flight whose tuples are its OUT values.

@@ -13,6 +13,8 @@
 #include "pqx/command.h"
 #include "pqx/connection.h"
 #include "pqx/pipeline.h"
+#include "pqx/read_ahead.h"
+#include "pqx/result_rows.h"
 
 namespace vsk::pqx {
 
@@ -186,12 +188,13 @@ std::string move_direction(const char *how) {
 
 namespace {
 
-void send_held_back(Pipeline &pipeline, ConnState *state) {
+// declare false: the held-back cursor is not declared (its statement runs instead).
+void send_held_back(Pipeline &pipeline, ConnState *state, bool declare = true) {
     for (const std::string &close : state->queuedCloses) {
         ocitrace(TRACE_CONNECT, "pqx", "PQsendQueryParams: %s\n", close.c_str());
         pipeline.send(close.c_str());
     }
-    if (state->deferred) {
+    if (state->deferred && declare) {
         const ConnState::DeferredDeclare &d = *state->deferred;
         std::vector<const char *> values(d.values.size());
         for (std::size_t i = 0; i < values.size(); ++i) values[i] = d.isNull[i] ? nullptr : d.values[i].c_str();
@@ -202,21 +205,21 @@ void send_held_back(Pipeline &pipeline, ConnState *state) {
     }
 }
 
-std::size_t held_back_count(const ConnState *state) {
-    return state->queuedCloses.size() + (state->deferred ? 1 : 0);
+std::size_t held_back_count(const ConnState *state, bool declare = true) {
+    return state->queuedCloses.size() + (state->deferred && declare ? 1 : 0);
 }
 
 // The held-back commands, then the caller's own (added by last), in one exchange. The
 // result of the first command that failed, else that of the caller's command.
 template <class Last>
-PGresult *run_with_held_back(PGconn *conn, ConnState *state, Last last) noexcept {
-    const std::size_t held = held_back_count(state);
+PGresult *run_with_held_back(PGconn *conn, ConnState *state, Last last, bool declare = true) noexcept {
+    const std::size_t held = held_back_count(state, declare);
     std::vector<ResultPtr> results;
     {
         Pipeline pipeline(conn);
         if (pipeline.ok()) {
             try {
-                send_held_back(pipeline, state);
+                send_held_back(pipeline, state, declare);
             } catch (...) {
                 // Sent as far as memory allowed; the results tell.
             }
@@ -239,6 +242,7 @@ PGresult *run_with_held_back(PGconn *conn, ConnState *state, Last last) noexcept
 void drain_pending(PGconn *conn) noexcept {
     ConnState *state = state_of(conn);
     if (!state) return;
+    settle_read_ahead(conn, state);
     state->outCall.reset();
     state->ready.clear();
     if (held_back_count(state)) {
@@ -267,7 +271,10 @@ PGTransactionStatusType transaction_status(PGconn *conn) noexcept {
     if (!conn) return PQTRANS_UNKNOWN;
     // Held-back commands run inside the transaction and do not change its status.
     ConnState *state = state_of(conn);
-    if (state) state->ready.clear();
+    if (state) {
+        settle_read_ahead(conn, state);
+        state->ready.clear();
+    }
     const PGTransactionStatusType status = PQtransactionStatus(conn);
     if (state && status == PQTRANS_IDLE) ++state->txEpoch;
     return status;
@@ -366,6 +373,7 @@ int PQsendBindPrepared(PGconn *conn, const char *portalName, const char *stmtNam
     if (!conn || !portalName || !stmtName || nParams < 0) return 0;
     ConnState *state = state_of(conn);
     if (!state) return 0;
+    settle_read_ahead(conn, state);
     try {
         auto it = state->prepared.find(stmtName);
         if (it == state->prepared.end()) return 0;
@@ -388,6 +396,7 @@ int PQsendBindPrepared(PGconn *conn, const char *portalName, const char *stmtNam
         // what the caller reads now, a failure comes back as the result of that command.
         ConnState::DeferredDeclare d;
         d.portal = portalName;
+        d.stmtName = stmtName;
         d.sql = std::move(sql);
         d.types = std::move(types);
         d.values.resize(static_cast<std::size_t>(nParams));
@@ -403,7 +412,12 @@ int PQsendBindPrepared(PGconn *conn, const char *portalName, const char *stmtNam
         if (formats) d.formats.assign(formats, formats + nParams);
         ResultPtr ok(PQmakeEmptyPGresult(conn, PGRES_COMMAND_OK));
         if (!ok) return 0;
-        state->portals[portalName] = ConnState::Portal{resultFormat, withHold, state->txEpoch};
+        ConnState::Portal &portal = state->portals[portalName];
+        portal = ConnState::Portal{};
+        portal.format = resultFormat;
+        portal.withHold = withHold;
+        portal.txEpoch = state->txEpoch;
+        portal.scroll = scroll;
         state->deferred = std::move(d);
         state->ready.push_back(std::move(ok));
         return 1;
@@ -412,30 +426,111 @@ int PQsendBindPrepared(PGconn *conn, const char *portalName, const char *stmtNam
     }
 }
 
+namespace {
+
+// The answer to a cursor's FETCH, read now; a full batch has the next one asked for
+// ahead from the second FETCH on (the first may be all a point query wants).
+int answer_fetch(PGconn *conn, ConnState *state, ConnState::Portal &portal, const std::string &portalName,
+                 const std::string &sql, int count) {
+    PGresult *r = take_read_ahead(conn, state, portalName, count);
+    if (!r) {
+        ocitrace(TRACE_CONNECT, "pqx", "PQexecParams: %s\n", sql.c_str());
+        r = PQexecParams(conn, sql.c_str(), 0, nullptr, nullptr, nullptr, nullptr, portal.format);
+        if (!r) return 0;
+    }
+    const bool full = PQresultStatus(r) == PGRES_TUPLES_OK && PQntuples(r) == count && PQnfields(r) > 0;
+    state->ready.emplace_back(r);
+    if (++portal.fetches >= 2 && full) read_ahead(conn, state, portalName, count);
+    return 1;
+}
+
+
+// The first FETCH of a cursor without scroll, which travels with its DECLARE. It asks
+// for one row more than wanted, kept for the next FETCH, to learn whether that was all:
+// then the statement's next cursor is not declared, the statement runs at once and its
+// rows are served from the client.
+PGresult *first_fetch(PGconn *conn, ConnState *state, ConnState::Portal &portal, const std::string &portalName,
+                      int count) {
+    const ConnState::DeferredDeclare &d = *state->deferred;
+    auto it = state->prepared.find(d.stmtName);
+    PreparedStatement *stmt = it == state->prepared.end() ? nullptr : &it->second;
+    const bool atOnce = stmt && stmt->smallRows >= 0 && stmt->smallRows <= count;
+    const int asked = count < 0x7fffffff ? count + 1 : count;
+    PGresult *r;
+    if (atOnce) {
+        std::vector<const char *> values(d.values.size());
+        for (std::size_t i = 0; i < values.size(); ++i) values[i] = d.isNull[i] ? nullptr : d.values[i].c_str();
+        r = run_with_held_back(
+            conn, state,
+            [&](Pipeline &pipeline) {
+                ocitrace(TRACE_CONNECT, "pqx", "PQsendQueryPrepared %s for %s at once\n", d.stmtName.c_str(),
+                         portalName.c_str());
+                pipeline.send_prepared(d.stmtName.c_str(), static_cast<int>(values.size()),
+                                       values.empty() ? nullptr : values.data(),
+                                       d.lengths.empty() ? nullptr : d.lengths.data(),
+                                       d.formats.empty() ? nullptr : d.formats.data(), portal.format);
+            },
+            false);
+        portal.local = true;
+    } else {
+        const std::string sql = "FETCH FORWARD " + std::to_string(asked) + " FROM " + quoted(conn, portalName.c_str());
+        r = run_with_held_back(conn, state, [&](Pipeline &pipeline) {
+            ocitrace(TRACE_CONNECT, "pqx", "PQsendQueryParams: %s\n", sql.c_str());
+            pipeline.send(sql.c_str(), 0, nullptr, nullptr, nullptr, nullptr, portal.format);
+        });
+    }
+    if (!r || PQresultStatus(r) != PGRES_TUPLES_OK) return r;
+    const int n = PQntuples(r);
+    if (n <= count) {
+        if (stmt) stmt->smallRows = n;
+        portal.ahead.reset(PQcopyResult(r, PG_COPYRES_ATTRS));
+        portal.aheadEnded = true;
+        return r;
+    }
+    // More than wanted: the rest waits for the next FETCH, and the statement gets a
+    // cursor again next time.
+    if (stmt) stmt->smallRows = -1;
+    ResultPtr all(r);
+    ResultPtr head(copy_rows(all.get(), 0, count));
+    ResultPtr rest(copy_rows(all.get(), count, n - count));
+    if (!head || !rest) return PQmakeEmptyPGresult(conn, PGRES_FATAL_ERROR);
+    portal.ahead = std::move(rest);
+    portal.aheadEnded = atOnce;
+    return head.release();
+}
+
+}  // namespace
+
 int PQsendFetchPrepared(PGconn *conn, const char *portalName, int count) noexcept {
     if (!conn || !portalName || count < 1) return 0;
     try {
         std::string name = quoted(conn, portalName);
         if (name.empty()) return 0;
-        int format = 0;
         ConnState *state = state_of(conn);
+        settle_read_ahead(conn, state);
+        ConnState::Portal *portal = nullptr;
         if (state) {
             auto it = state->portals.find(portalName);
-            if (it != state->portals.end()) format = it->second.format;
+            if (it != state->portals.end()) portal = &it->second;
         }
+        const int format = portal ? portal->format : 0;
         std::string sql = "FETCH FORWARD " + std::to_string(count) + " FROM " + name;
         if (state && held_back_count(state) && (!state->deferred || state->deferred->portal == portalName)) {
             state->outCall.reset();
             state->ready.clear();
-            PGresult *r = run_with_held_back(conn, state, [&](Pipeline &pipeline) {
-                ocitrace(TRACE_CONNECT, "pqx", "PQsendQueryParams: %s\n", sql.c_str());
-                pipeline.send(sql.c_str(), 0, nullptr, nullptr, nullptr, nullptr, format);
-            });
+            PGresult *r = state->deferred && portal && !portal->scroll
+                              ? first_fetch(conn, state, *portal, portalName, count)
+                              : run_with_held_back(conn, state, [&](Pipeline &pipeline) {
+                                    ocitrace(TRACE_CONNECT, "pqx", "PQsendQueryParams: %s\n", sql.c_str());
+                                    pipeline.send(sql.c_str(), 0, nullptr, nullptr, nullptr, nullptr, format);
+                                });
             if (!r) return 0;
             state->ready.emplace_back(r);
+            if (portal) ++portal->fetches;
             return 1;
         }
         drain_pending(conn);
+        if (portal && !portal->scroll) return answer_fetch(conn, state, *portal, portalName, sql, count);
         ocitrace(TRACE_CONNECT, "pqx", "PQsendQueryParams: %s\n", sql.c_str());
         return PQsendQueryParams(conn, sql.c_str(), 0, nullptr, nullptr, nullptr, nullptr, format);
     } catch (...) {
@@ -459,6 +554,7 @@ PGresult *move_portal(PGconn *conn, void *errhp, const char *portal, const char 
 PGresult *describe_portal(PGconn *conn, const char *portal) noexcept {
     if (!conn || !portal) return nullptr;
     ConnState *state = state_of(conn);
+    settle_read_ahead(conn, state);
     if (state && state->deferred && state->deferred->portal == portal) {
         state->outCall.reset();
         state->ready.clear();
@@ -468,6 +564,12 @@ PGresult *describe_portal(PGconn *conn, const char *portal) noexcept {
         });
     }
     drain_pending(conn);
+    if (state) {
+        auto it = state->portals.find(portal);
+        if (it != state->portals.end() && it->second.local && it->second.ahead &&
+            (it->second.withHold || it->second.txEpoch == state->txEpoch))
+            return describe_rows(conn, it->second.ahead.get());
+    }
     ocitrace(TRACE_CONNECT, "pqx", "PQdescribePortal %s\n", portal);
     NoticeScope notices(conn, nullptr);
     return PQdescribePortal(conn, portal);
@@ -480,6 +582,7 @@ int PQsendClosePortal(PGconn *conn, const char *portalName) noexcept {
         if (name.empty()) return 0;
         std::string sql = "CLOSE " + name;
         ConnState *state = state_of(conn);
+        settle_read_ahead(conn, state);
         if (!state) {
             // Nowhere to hold it back: run it now, which the caller cannot tell apart.
             PQclear(exec(conn, nullptr, sql.c_str()));
@@ -495,6 +598,11 @@ int PQsendClosePortal(PGconn *conn, const char *portalName) noexcept {
         // A CLOSE of a cursor that has gone would fail, and abort the transaction the
         // connection is in then; an aborted transaction ends its cursors by itself.
         auto it = state->portals.find(key);
+        if (it != state->portals.end() && it->second.local) {
+            // Run at once: no cursor on the server.
+            state->portals.erase(it);
+            return 1;
+        }
         const bool ended = it != state->portals.end() && !it->second.withHold &&
                            (it->second.txEpoch != state->txEpoch || PQtransactionStatus(conn) != PQTRANS_INTRANS);
         if (it != state->portals.end()) state->portals.erase(it);

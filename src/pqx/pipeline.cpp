@@ -30,30 +30,42 @@ void Pipeline::send_describe_portal(const char *portal) noexcept {
     if (sent_ok_) ++commands_;
 }
 
+std::vector<ResultPtr> collect_pipeline(PGconn *conn, int commands) noexcept {
+    std::vector<ResultPtr> results;
+    try {
+        results.reserve(static_cast<std::size_t>(commands));
+    } catch (...) {
+        // Read and dropped below.
+    }
+    for (int i = 0; i < commands; ++i) {
+        ResultPtr first(PQgetResult(conn));
+        while (PGresult *more = PQgetResult(conn)) PQclear(more);
+        if (results.capacity() > results.size()) results.push_back(std::move(first));
+    }
+    // Everything up to the synchronisation point, also after a failed send.
+    while (PGresult *r = PQgetResult(conn)) {
+        const bool sync = PQresultStatus(r) == PGRES_PIPELINE_SYNC;
+        PQclear(r);
+        if (sync) break;
+    }
+    PQexitPipelineMode(conn);
+    if (results.size() != static_cast<std::size_t>(commands)) results.clear();
+    return results;
+}
+
 std::vector<ResultPtr> Pipeline::finish() noexcept {
     std::vector<ResultPtr> results;
     if (!entered_) return results;
     // Also after a failed send: what was queued must come back before leaving the mode.
     const bool synced = PQpipelineSync(conn_) == 1;
-    try {
-        results.reserve(static_cast<std::size_t>(commands_));
-    } catch (...) {
-        // Read and dropped below.
+    if (synced) {
+        results = collect_pipeline(conn_, commands_);
+    } else {
+        while (PGresult *r = PQgetResult(conn_)) PQclear(r);
+        PQexitPipelineMode(conn_);
     }
-    for (int i = 0; synced && i < commands_; ++i) {
-        ResultPtr first(PQgetResult(conn_));
-        while (PGresult *more = PQgetResult(conn_)) PQclear(more);
-        if (results.capacity() > results.size()) results.push_back(std::move(first));
-    }
-    // Everything up to the synchronisation point, also after a failed send.
-    while (PGresult *r = PQgetResult(conn_)) {
-        const bool sync = PQresultStatus(r) == PGRES_PIPELINE_SYNC;
-        PQclear(r);
-        if (sync) break;
-    }
-    PQexitPipelineMode(conn_);
     entered_ = false;
-    if (!synced || !sent_ok_ || results.size() != static_cast<std::size_t>(commands_)) results.clear();
+    if (!synced || !sent_ok_) results.clear();
     return results;
 }
 

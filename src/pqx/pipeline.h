@@ -37,4 +37,9 @@ private:
     int commands_ = 0;
 };
 
+// After a synchronisation point was sent in pipeline mode: the first result of each of
+// commands, then everything up to that point, and leaves pipeline mode. Empty when a
+// command's result did not come.
+std::vector<ResultPtr> collect_pipeline(PGconn *conn, int commands) noexcept;
+
 }  // namespace vsk::pqx

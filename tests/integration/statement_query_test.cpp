@@ -144,7 +144,8 @@ TEST_F(Query, ExecutingAgainReusesTheServerStatement) {
     ASSERT_EQ(execute(1), OCI_SUCCESS) << error().second;
     EXPECT_EQ(id(0), "name4");
     EXPECT_EQ(server_count("pg_prepared_statements", "name LIKE 'stmt\\_%'"), "1");
-    EXPECT_EQ(server_count("pg_cursors", "name LIKE 'portal\\_%'"), "1");
+    // Its first result fitted the first batch, so it now runs without a cursor.
+    EXPECT_EQ(server_count("pg_cursors", "name LIKE 'portal\\_%'"), "0");
 }
 
 TEST_F(Query, NothingIsLeftOnTheServerAfterFreeing) {
@@ -324,9 +325,22 @@ TEST_F(QueryRoundTrips, RepeatedPointQueryTakesOneExchange) {
     ASSERT_EQ(execute(1), OCI_SUCCESS) << error().second;
     EXPECT_EQ(id(0), "name4");
     EXPECT_EQ(syncs() - before, 1u);
-    // A further batch of the same cursor is one more.
+    // The first batch showed there is nothing more: asking needs no exchange.
     ASSERT_EQ(OCIStmtFetch2(stmt_, err_, 1, OCI_FETCH_NEXT, 0, OCI_DEFAULT), OCI_NO_DATA);
-    EXPECT_EQ(syncs() - before, 2u);
+    EXPECT_EQ(syncs() - before, 1u);
+    // A query with more rows than its first batch: its preparation, one exchange for that
+    // batch with the cursor's declaration, one per batch after it, and one for the batch
+    // read ahead.
+    ASSERT_EQ(prepare("select name from q_rows where id <= 20 order by id"), OCI_SUCCESS);
+    define_ids();
+    const std::size_t start = syncs();
+    ASSERT_EQ(execute(5), OCI_SUCCESS) << error().second;
+    EXPECT_EQ(syncs() - start, 2u);
+    for (int batch = 1; batch < 4; ++batch) {
+        ASSERT_EQ(OCIStmtFetch2(stmt_, err_, 5, OCI_FETCH_NEXT, 0, OCI_DEFAULT), OCI_SUCCESS) << error().second;
+        EXPECT_EQ(id(0), "name" + std::to_string(batch * 5 + 1));
+    }
+    EXPECT_EQ(syncs() - start, 6u);
     std::swap(svc, svc_);
     OCILogoff(svc, err_);
     std::remove(trace_.c_str());
