@@ -5,6 +5,8 @@
 #include "stmt/elements.h"
 #include "stmt/records.h"
 #include "types/conversion_dispatch.h"
+#include "types/conversion_support.h"
+#include "types/text_fetch.h"
 
 namespace vsk {
 
@@ -57,6 +59,36 @@ sword fill_one(OCIError *errhp, const Column &col, const PGresult *result, int r
     return rc;
 }
 
+// Text into SQLT_STR without transcoding, the commonest pair: each value as
+// ConvertTEXTOIDToSQLT_STR writes it, with the dispatch and the environment lookup done
+// once for the column instead of once per value.
+bool plain_text_column(const Column &col, const OCIEnv *env, const OCIError *errhp) {
+    const OCIDefine *d = col.define;
+    return col.conversion == ConvertTEXTOIDToSQLT_STR && col.format == 0 && !col.traced && !d->dynamic &&
+           d->valuep && errhp && !transcoding(env);
+}
+
+sword fill_plain_text(OCIError *errhp, const OCIEnv *env, const Column &col, const PGresult *result, int r,
+                      ub4 j) {
+    OCIDefine *d = col.define;
+    const int c = col.index;
+    void *dest = array_element(static_cast<char *>(d->valuep), j, d->value_sz, d->skipSet, d->pvskip);
+    sb2 *ind = array_element(d->indp, j, sizeof(sb2), d->skipSet, d->indskip);
+    ub2 *rcode = array_element(d->rcodep, j, sizeof(ub2), d->skipSet, d->rcskip);
+    ub4 len = d->value_sz;
+    int rc = 0;
+    if (PQgetisnull(result, r, c)) {
+        if (ind) *ind = -1;
+        if (rcode) *rcode = kErrNullReturned;
+    } else {
+        if (rcode) *rcode = 0;
+        rc = plain_text_to_str(env, errhp, PQgetvalue(result, r, c), PQgetlength(result, r, c), 0, dest, &len, ind,
+                               rcode);
+    }
+    if (ub2 *rlen = array_element(d->rlenp, j, sizeof(ub2), d->skipSet, d->rlskip)) *rlen = static_cast<ub2>(len);
+    return rc;
+}
+
 }  // namespace
 
 sword fill_define_buffers(OCIError *errhp, OCIStmt *stmt, const PGresult *result, ub4 nrows, ub4 *resultRow,
@@ -69,14 +101,17 @@ sword fill_define_buffers(OCIError *errhp, OCIStmt *stmt, const PGresult *result
     *rowsFetched = rows > static_cast<int>(start) ? static_cast<ub4>(rows) - start : 0;
     sword result_code = OCI_SUCCESS;
     bool warned = false;
+    const OCIEnv *env = conversion_env(errhp);
     for (int c = 0; c < PQnfields(result); ++c) {
         OCIDefine *d = find_define(stmt, c);
         if (!d) break;
         sword rc = OCI_SUCCESS;
         ub4 j = 0;
         const Column col = column_of(d, result, c);
+        const bool plain = plain_text_column(col, env, errhp);
         for (ub4 r = start; r < static_cast<ub4>(rows) && j < nrows; ++r, ++j) {
-            rc = fill_one(errhp, col, result, static_cast<int>(r), j);
+            rc = plain ? fill_plain_text(errhp, env, col, result, static_cast<int>(r), j)
+                       : fill_one(errhp, col, result, static_cast<int>(r), j);
             if (rc == OCI_SUCCESS_WITH_INFO) warned = true;
             if (c == 0) ++*resultRow;
             if (rc < 0) break;

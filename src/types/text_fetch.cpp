@@ -5,6 +5,7 @@
 #include "env/error.h"
 #include "types/conversion_support.h"
 #include "types/conversions.h"
+#include "types/text_fetch.h"
 
 namespace vsk {
 
@@ -65,11 +66,34 @@ VSK_FETCH_CONVERSION(ConvertTEXTOIDToSQLT_AVC) {
     return padded_text(errhp, value, length, format, destination, lengthp, indp, rcodep, true);
 }
 
+int plain_text_to_str(const OCIEnv *env, OCIError *errhp, const char *value, int length, int format,
+                      void *destination, ub4 *lengthp, sb2 *indp, ub2 *rcodep) noexcept {
+    if (indp) *indp = 0;
+    if (empty_value(value, length, format) && oracle_empty_strings(env)) return null_result(errhp, indp, rcodep);
+    const std::size_t len = value ? strnlen(value, value_length(value, length)) : 0;
+    const std::size_t cap = *lengthp;
+    auto *dst = static_cast<char *>(destination);
+    if (len < cap) {
+        if (len) std::memcpy(dst, value, len);
+        dst[len] = '\0';
+    } else if (cap) {
+        if (cap > 1) std::memcpy(dst, value, cap - 1);
+        dst[cap - 1] = '\0';
+    } else {
+        AddErrorRecord(errhp, OCI_ERROR, kErrIllegalConversion);
+        return -1;
+    }
+    *lengthp = static_cast<ub4>(len);
+    return 0;
+}
+
 // A NUL-terminated copy, cut to the capacity without a truncation report; the length is
 // the server value's whether or not it fitted.
 VSK_FETCH_CONVERSION(ConvertTEXTOIDToSQLT_STR) {
-    if (indp) *indp = 0;
     const OCIEnv *env = conversion_env(errhp);
+    if (!transcoding(env))
+        return plain_text_to_str(env, errhp, value, length, format, destination, lengthp, indp, rcodep);
+    if (indp) *indp = 0;
     if (empty_value(value, length, format) && oracle_empty_strings(env)) return null_result(errhp, indp, rcodep);
     const std::size_t len = value ? strnlen(value, value_length(value, length)) : 0;
     ConvertedText text, terminator;

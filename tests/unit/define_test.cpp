@@ -160,3 +160,63 @@ TEST_F(Defines, StridesGapsAndMissingDefines) {
 }
 
 }  // namespace
+
+#include <cstring>
+#include <random>
+
+#include "types/conversion_dispatch.h"
+
+namespace {
+
+// Text into SQLT_STR defines takes a column-wide route; each element must come out as
+// the conversion writes it value by value.
+TEST_F(Defines, TextColumnsMatchTheValueByValueConversion) {
+    constexpr int kRows = 64;
+    std::mt19937 rng(7);
+    PGresult *r = PQmakeEmptyPGresult(nullptr, PGRES_TUPLES_OK);
+    PGresAttDesc attr{};
+    char name[] = "t";
+    attr.name = name;
+    attr.typid = 25;
+    attr.typlen = -1;
+    ASSERT_TRUE(PQsetResultAttrs(r, 1, &attr));
+    for (int i = 0; i < kRows; ++i) {
+        const int len = static_cast<int>(rng() % 16);
+        std::string v;
+        for (int k = 0; k < len; ++k) v += static_cast<char>('a' + rng() % 26);
+        if (rng() % 8 == 0) ASSERT_TRUE(PQsetvalue(r, i, 0, nullptr, -1));
+        else ASSERT_TRUE(PQsetvalue(r, i, 0, v.data(), len));
+    }
+    for (ub4 cap = 1; cap <= 12; ++cap) {
+        for (bool indicators : {true, false}) {
+            SCOPED_TRACE("capacity " + std::to_string(cap) + (indicators ? " with" : " without") + " indicators");
+            std::vector<char> buf(kRows * cap, '#'), want(kRows * cap, '#');
+            std::vector<sb2> ind(kRows, 7), wantInd(kRows, 7);
+            std::vector<ub2> len(kRows, 9), wantLen(kRows, 9), rc(kRows, 5), wantRc(kRows, 5);
+            OCIDefine *d = nullptr;
+            ASSERT_EQ(OCIDefineByPos(stmt_, &d, err_, 1, buf.data(), static_cast<sb4>(cap), SQLT_STR,
+                                     indicators ? ind.data() : nullptr, len.data(), rc.data(), OCI_DEFAULT),
+                      OCI_SUCCESS);
+            ub4 row = 0, fetched = 0;
+            const sword got = vsk::fill_define_buffers(err_, stmt_, r, kRows, &row, &fetched);
+            bool truncatedNull = false;
+            for (int i = 0; i < kRows; ++i) {
+                ub4 l = cap;
+                const int one = vsk::PQ2OCIType(err_, 25, PQgetvalue(r, i, 0), PQgetlength(r, i, 0), 0, SQLT_STR,
+                                                 want.data() + i * cap, &l, indicators ? &wantInd[i] : nullptr,
+                                                 &wantRc[i], PQgetisnull(r, i, 0) != 0);
+                ASSERT_GE(one, 0);
+                truncatedNull |= one == 1;
+                wantLen[i] = static_cast<ub2>(l);
+            }
+            EXPECT_EQ(buf, want);
+            if (indicators) EXPECT_EQ(ind, wantInd);
+            EXPECT_EQ(len, wantLen);
+            EXPECT_EQ(rc, wantRc);
+            EXPECT_EQ(got, truncatedNull ? OCI_SUCCESS_WITH_INFO : OCI_SUCCESS);
+        }
+    }
+    PQclear(r);
+}
+
+}  // namespace
