@@ -105,4 +105,24 @@ TEST_F(NumberRoundTrip, UnsignedByteSendsItsValue) {
     EXPECT_EQ(side_value("select i4 from n_vals where k = 'u'"), "200");
 }
 
+TEST_F(NumberRoundTrip, IntegerWiderThanTheDescribedParameterIsRefused) {
+    ASSERT_TRUE(exec_ok("insert into n_vals (k, i4) values ('w', -2000000000)"));
+    ASSERT_EQ(prepare("select k from n_vals where i4 = :1"), OCI_SUCCESS);
+    // Described first, the parameter is the column's int4.
+    ASSERT_EQ(execute(0, OCI_DESCRIBE_ONLY), OCI_SUCCESS) << error().second;
+    std::int64_t wide = 5000000000LL;
+    bind_pos(1, &wide, sizeof wide, SQLT_INT);
+    char k[8] = {};
+    OCIDefine *d = nullptr;
+    ASSERT_EQ(OCIDefineByPos(stmt_, &d, err_, 1, k, sizeof k, SQLT_STR, nullptr, nullptr, nullptr, OCI_DEFAULT),
+              OCI_SUCCESS);
+    // Its low four bytes (705032704) are not sent in its place.
+    EXPECT_EQ(execute(1), OCI_ERROR);
+    EXPECT_EQ(error().first, 1426) << error().second;
+    // An eight-byte value the parameter holds goes through.
+    wide = -2000000000LL;
+    EXPECT_EQ(execute(1), OCI_SUCCESS) << error().second;
+    EXPECT_STREQ(k, "w");
+}
+
 }  // namespace
