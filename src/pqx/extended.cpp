@@ -518,7 +518,7 @@ int PQsendFetchPrepared(PGconn *conn, const char *portalName, int count) noexcep
         if (state && held_back_count(state) && (!state->deferred || state->deferred->portal == portalName)) {
             state->outCall.reset();
             state->ready.clear();
-            PGresult *r = state->deferred && portal && !portal->scroll
+            PGresult *r = state->deferred && portal && !portal->scroll && !PQisnonblocking(conn)
                               ? first_fetch(conn, state, *portal, portalName, count)
                               : run_with_held_back(conn, state, [&](Pipeline &pipeline) {
                                     ocitrace(TRACE_CONNECT, "pqx", "PQsendQueryParams: %s\n", sql.c_str());
@@ -530,7 +530,16 @@ int PQsendFetchPrepared(PGconn *conn, const char *portalName, int count) noexcep
             return 1;
         }
         drain_pending(conn);
-        if (portal && !portal->scroll) return answer_fetch(conn, state, *portal, portalName, sql, count);
+        if (portal && !portal->scroll) {
+            if (!PQisnonblocking(conn)) return answer_fetch(conn, state, *portal, portalName, sql, count);
+            // A non-blocking connection gets rows already here, else the FETCH sent and
+            // nothing more: its caller waits.
+            if (PGresult *r = take_read_ahead(conn, state, portalName, count)) {
+                state->ready.emplace_back(r);
+                ++portal->fetches;
+                return 1;
+            }
+        }
         ocitrace(TRACE_CONNECT, "pqx", "PQsendQueryParams: %s\n", sql.c_str());
         return PQsendQueryParams(conn, sql.c_str(), 0, nullptr, nullptr, nullptr, nullptr, format);
     } catch (...) {
