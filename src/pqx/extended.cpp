@@ -431,9 +431,11 @@ namespace {
 // The answer to a cursor's FETCH, read now; a full batch has the next one asked for
 // ahead from the second FETCH on (the first may be all a point query wants).
 int answer_fetch(PGconn *conn, ConnState *state, ConnState::Portal &portal, const std::string &portalName,
-                 const std::string &sql, int count) {
+                 int count) {
     PGresult *r = take_read_ahead(conn, state, portalName, count);
     if (!r) {
+        const std::string sql = fetch_command(conn, portalName, count);
+        if (sql.empty()) return 0;
         ocitrace(TRACE_CONNECT, "pqx", "PQexecParams: %s\n", sql.c_str());
         r = PQexecParams(conn, sql.c_str(), 0, nullptr, nullptr, nullptr, nullptr, portal.format);
         if (!r) return 0;
@@ -473,7 +475,8 @@ PGresult *first_fetch(PGconn *conn, ConnState *state, ConnState::Portal &portal,
             false);
         portal.local = true;
     } else {
-        const std::string sql = "FETCH FORWARD " + std::to_string(asked) + " FROM " + quoted(conn, portalName.c_str());
+        const std::string sql = fetch_command(conn, portalName, asked);
+        if (sql.empty()) return nullptr;
         r = run_with_held_back(conn, state, [&](Pipeline &pipeline) {
             ocitrace(TRACE_CONNECT, "pqx", "PQsendQueryParams: %s\n", sql.c_str());
             pipeline.send(sql.c_str(), 0, nullptr, nullptr, nullptr, nullptr, portal.format);
@@ -504,8 +507,6 @@ PGresult *first_fetch(PGconn *conn, ConnState *state, ConnState::Portal &portal,
 int PQsendFetchPrepared(PGconn *conn, const char *portalName, int count) noexcept {
     if (!conn || !portalName || count < 1) return 0;
     try {
-        std::string name = quoted(conn, portalName);
-        if (name.empty()) return 0;
         ConnState *state = state_of(conn);
         settle_read_ahead(conn, state);
         ConnState::Portal *portal = nullptr;
@@ -514,13 +515,14 @@ int PQsendFetchPrepared(PGconn *conn, const char *portalName, int count) noexcep
             if (it != state->portals.end()) portal = &it->second;
         }
         const int format = portal ? portal->format : 0;
-        std::string sql = "FETCH FORWARD " + std::to_string(count) + " FROM " + name;
         if (state && held_back_count(state) && (!state->deferred || state->deferred->portal == portalName)) {
             state->outCall.reset();
             state->ready.clear();
-            PGresult *r = state->deferred && portal && !portal->scroll && !PQisnonblocking(conn)
-                              ? first_fetch(conn, state, *portal, portalName, count)
-                              : run_with_held_back(conn, state, [&](Pipeline &pipeline) {
+            const bool plain = state->deferred && portal && !portal->scroll && !PQisnonblocking(conn);
+            const std::string sql = plain ? std::string() : fetch_command(conn, portalName, count);
+            if (!plain && sql.empty()) return 0;
+            PGresult *r = plain ? first_fetch(conn, state, *portal, portalName, count)
+                                : run_with_held_back(conn, state, [&](Pipeline &pipeline) {
                                     ocitrace(TRACE_CONNECT, "pqx", "PQsendQueryParams: %s\n", sql.c_str());
                                     pipeline.send(sql.c_str(), 0, nullptr, nullptr, nullptr, nullptr, format);
                                 });
@@ -531,7 +533,7 @@ int PQsendFetchPrepared(PGconn *conn, const char *portalName, int count) noexcep
         }
         drain_pending(conn);
         if (portal && !portal->scroll) {
-            if (!PQisnonblocking(conn)) return answer_fetch(conn, state, *portal, portalName, sql, count);
+            if (!PQisnonblocking(conn)) return answer_fetch(conn, state, *portal, portalName, count);
             // A non-blocking connection gets rows already here, else the FETCH sent and
             // nothing more: its caller waits.
             if (PGresult *r = take_read_ahead(conn, state, portalName, count)) {
@@ -540,6 +542,8 @@ int PQsendFetchPrepared(PGconn *conn, const char *portalName, int count) noexcep
                 return 1;
             }
         }
+        const std::string sql = fetch_command(conn, portalName, count);
+        if (sql.empty()) return 0;
         ocitrace(TRACE_CONNECT, "pqx", "PQsendQueryParams: %s\n", sql.c_str());
         return PQsendQueryParams(conn, sql.c_str(), 0, nullptr, nullptr, nullptr, nullptr, format);
     } catch (...) {
@@ -587,11 +591,19 @@ PGresult *describe_portal(PGconn *conn, const char *portal) noexcept {
 int PQsendClosePortal(PGconn *conn, const char *portalName) noexcept {
     if (!conn || !portalName) return 0;
     try {
+        ConnState *state = state_of(conn);
+        settle_read_ahead(conn, state);
+        if (state) {
+            auto it = state->portals.find(portalName);
+            if (it != state->portals.end() && it->second.local) {
+                // Run at once: no cursor on the server.
+                state->portals.erase(it);
+                return 1;
+            }
+        }
         std::string name = quoted(conn, portalName);
         if (name.empty()) return 0;
         std::string sql = "CLOSE " + name;
-        ConnState *state = state_of(conn);
-        settle_read_ahead(conn, state);
         if (!state) {
             // Nowhere to hold it back: run it now, which the caller cannot tell apart.
             PQclear(exec(conn, nullptr, sql.c_str()));
@@ -607,11 +619,6 @@ int PQsendClosePortal(PGconn *conn, const char *portalName) noexcept {
         // A CLOSE of a cursor that has gone would fail, and abort the transaction the
         // connection is in then; an aborted transaction ends its cursors by itself.
         auto it = state->portals.find(key);
-        if (it != state->portals.end() && it->second.local) {
-            // Run at once: no cursor on the server.
-            state->portals.erase(it);
-            return 1;
-        }
         const bool ended = it != state->portals.end() && !it->second.withHold &&
                            (it->second.txEpoch != state->txEpoch || PQtransactionStatus(conn) != PQTRANS_INTRANS);
         if (it != state->portals.end()) state->portals.erase(it);

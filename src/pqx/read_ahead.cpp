@@ -34,12 +34,12 @@ void replay_notices(PGconn *conn, const ConnState *state, const std::vector<std:
     for (const std::string &m : notices) current(state->noticeArg, m.c_str());
 }
 
+}  // namespace
+
 std::string fetch_command(PGconn *conn, const std::string &portal, int count) {
     const std::string name = quote_identifier(conn, portal);
     return name.empty() ? std::string() : "FETCH FORWARD " + std::to_string(count) + " FROM " + name;
 }
-
-}  // namespace
 
 void read_ahead(PGconn *conn, ConnState *state, const std::string &portal, int count) noexcept {
     if (!conn || !state || state->inFlight || count < 1 || PQisnonblocking(conn) ||

@@ -12,6 +12,9 @@
 
 namespace vsk::pqx {
 
+// "FETCH FORWARD <count> FROM <quoted portal>"; empty when the name cannot be quoted.
+std::string fetch_command(PGconn *conn, const std::string &portal, int count);
+
 // Sends FETCH FORWARD count of portal ahead of the caller's request. Only for cursors
 // bound through pqx without scroll, on a blocking connection with nothing in flight.
 // Inside a transaction block it runs between SAVEPOINT and RELEASE, so that its failure

@@ -2,8 +2,8 @@
 
 #include <atomic>
 #include <cstdint>
-#include <cstdio>
 #include <cstdlib>
+#include <string_view>
 
 namespace vsk {
 
@@ -14,10 +14,14 @@ std::atomic<std::uint32_t> portal_counter{0};
 // -1 undecided, 0 off, 1 on.
 std::atomic<int> ddl_commit{-1};
 
-std::string name(const char *prefix, std::atomic<std::uint32_t> &counter) {
-    char buf[32];
-    std::snprintf(buf, sizeof buf, "%s%08x", prefix, static_cast<unsigned>(counter.fetch_add(1)));
-    return buf;
+// prefix and the counter's next value in eight hexadecimal digits.
+std::string name(std::string_view prefix, std::atomic<std::uint32_t> &counter) {
+    static constexpr char kHex[] = "0123456789abcdef";
+    std::uint32_t n = counter.fetch_add(1);
+    std::string s(prefix.size() + 8, '0');
+    prefix.copy(s.data(), prefix.size());
+    for (std::size_t i = s.size(); i > prefix.size(); n >>= 4) s[--i] = kHex[n & 0xF];
+    return s;
 }
 
 }  // namespace
