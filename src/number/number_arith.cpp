@@ -1,4 +1,6 @@
-// OCINumber arithmetic, assignment, constants, signs and comparison.
+// OCINumber arithmetic, assignment, constants, signs and comparison. Add, subtract, multiply,
+// divide, negate, absolute value and comparison take the byte-level route (varnum_arith.h);
+// their engine route stays beside them as the reference.
 #include <oci.h>
 
 #include <cstring>
@@ -6,6 +8,8 @@
 
 #include "env/export.h"
 #include "number/number_call.h"
+#include "number/number_reference.h"
+#include "number/varnum_arith.h"
 
 using namespace vsk;
 using namespace vsk::number;
@@ -42,7 +46,87 @@ sword step(OCIError *err, OCINumber *number, bool up) noexcept {
     return store(err, e[2], number);
 }
 
+using FastBinary = FastResult (*)(const unsigned char *, const unsigned char *, unsigned char *) noexcept;
+using ReferenceBinary = sword (*)(OCIError *, const OCINumber *, const OCINumber *, OCINumber *) noexcept;
+using FastUnary = FastResult (*)(const unsigned char *, unsigned char *) noexcept;
+using ReferenceUnary = sword (*)(OCIError *, const OCINumber *, OCINumber *) noexcept;
+
+// The argument checks of binary_call, then the byte-level route; the engine route only
+// where that defers (it repeats the checks, which pass again and record nothing).
+sword fast_binary(OCIError *err, const OCINumber *a, const OCINumber *b, OCINumber *result, FastBinary fast,
+                  ReferenceBinary reference) noexcept {
+    if (sword rc = begin_call(err); rc != OCI_SUCCESS) return rc;
+    if (!present(a)) return argument_error(err, 2);
+    if (!present(b)) return argument_error(err, 3);
+    if (!result) return argument_error(err, 4);
+    switch (fast(a->OCINumberPart, b->OCINumberPart, result->OCINumberPart)) {
+    case FastResult::ok: return OCI_SUCCESS;
+    case FastResult::failed: return OCI_ERROR;
+    case FastResult::defer: break;
+    }
+    return reference(err, a, b, result);
+}
+
+sword fast_unary(OCIError *err, const OCINumber *a, OCINumber *result, FastUnary fast,
+                 ReferenceUnary reference) noexcept {
+    if (sword rc = begin_call(err); rc != OCI_SUCCESS) return rc;
+    if (!present(a)) return argument_error(err, 2);
+    if (!result) return argument_error(err, 3);
+    switch (fast(a->OCINumberPart, result->OCINumberPart)) {
+    case FastResult::ok: return OCI_SUCCESS;
+    case FastResult::failed: return OCI_ERROR;
+    case FastResult::defer: break;
+    }
+    return reference(err, a, result);
+}
+
+// A positive number (zero included) is copied as it stands, terminator and all.
+bool copied_by_abs(const OCINumber *number, const OCINumber *result) noexcept {
+    return present(number) && result && (number->OCINumberPart[1] & kPositiveBit);
+}
+
 }  // namespace
+
+namespace vsk::number {
+
+sword add_reference(OCIError *err, const OCINumber *number1, const OCINumber *number2, OCINumber *result) noexcept {
+    return binary_call(err, number1, number2, result, apm::m_apm_add);
+}
+
+sword sub_reference(OCIError *err, const OCINumber *number1, const OCINumber *number2, OCINumber *result) noexcept {
+    return binary_call(err, number1, number2, result, apm::m_apm_subtract);
+}
+
+sword mul_reference(OCIError *err, const OCINumber *number1, const OCINumber *number2, OCINumber *result) noexcept {
+    return binary_call(err, number1, number2, result, apm::m_apm_multiply);
+}
+
+sword div_reference(OCIError *err, const OCINumber *number1, const OCINumber *number2, OCINumber *result) noexcept {
+    return binary_call(err, number1, number2, result,
+                       [](M_APM r, M_APM a, M_APM b) { return apm::m_apm_divide(r, kPlaces, a, b); });
+}
+
+sword cmp_reference(OCIError *err, const OCINumber *number1, const OCINumber *number2, sword *result) noexcept {
+    if (sword rc = begin_call(err); rc != OCI_SUCCESS) return rc;
+    if (!present(number1)) return argument_error(err, 2);
+    if (!present(number2)) return argument_error(err, 3);
+    if (!result) return argument_error(err, 4);
+    EngineNumbers<2> e;
+    if (!e.ok() || !load(e[0], number1) || !load(e[1], number2)) return engine_failure(err);
+    *result = apm::m_apm_compare(e[0], e[1]);
+    return OCI_SUCCESS;
+}
+
+sword neg_reference(OCIError *err, const OCINumber *number, OCINumber *result) noexcept {
+    return unary_call<2>(err, number, result, [](auto &e) { return apm::m_apm_negate(e[1], e[0]); });
+}
+
+sword abs_reference(OCIError *err, const OCINumber *number, OCINumber *result) noexcept {
+    if (copied_by_abs(number, result)) return OCINumberAssign(err, number, result);
+    return unary_call<2>(err, number, result, [](auto &e) { return apm::m_apm_absolute_value(e[1], e[0]); });
+}
+
+}  // namespace vsk::number
 
 extern "C" {
 
@@ -80,23 +164,22 @@ VSK_EXPORT sword OCINumberSign(OCIError *err, const OCINumber *number, sword *re
 
 VSK_EXPORT sword OCINumberAdd(OCIError *err, const OCINumber *number1, const OCINumber *number2,
                               OCINumber *result) {
-    return binary_call(err, number1, number2, result, apm::m_apm_add);
+    return fast_binary(err, number1, number2, result, varnum_add, add_reference);
 }
 
 VSK_EXPORT sword OCINumberSub(OCIError *err, const OCINumber *number1, const OCINumber *number2,
                               OCINumber *result) {
-    return binary_call(err, number1, number2, result, apm::m_apm_subtract);
+    return fast_binary(err, number1, number2, result, varnum_subtract, sub_reference);
 }
 
 VSK_EXPORT sword OCINumberMul(OCIError *err, const OCINumber *number1, const OCINumber *number2,
                               OCINumber *result) {
-    return binary_call(err, number1, number2, result, apm::m_apm_multiply);
+    return fast_binary(err, number1, number2, result, varnum_multiply, mul_reference);
 }
 
 VSK_EXPORT sword OCINumberDiv(OCIError *err, const OCINumber *number1, const OCINumber *number2,
                               OCINumber *result) {
-    return binary_call(err, number1, number2, result,
-                       [](M_APM r, M_APM a, M_APM b) { return apm::m_apm_divide(r, kPlaces, a, b); });
+    return fast_binary(err, number1, number2, result, varnum_divide, div_reference);
 }
 
 VSK_EXPORT sword OCINumberMod(OCIError *err, const OCINumber *number1, const OCINumber *number2,
@@ -110,13 +193,12 @@ VSK_EXPORT sword OCINumberMod(OCIError *err, const OCINumber *number1, const OCI
 }
 
 VSK_EXPORT sword OCINumberNeg(OCIError *err, const OCINumber *number, OCINumber *result) {
-    return unary_call<2>(err, number, result, [](auto &e) { return apm::m_apm_negate(e[1], e[0]); });
+    return fast_unary(err, number, result, varnum_negate, neg_reference);
 }
 
 VSK_EXPORT sword OCINumberAbs(OCIError *err, const OCINumber *number, OCINumber *result) {
-    if (present(number) && result && (number->OCINumberPart[1] & kPositiveBit))
-        return OCINumberAssign(err, number, result);
-    return unary_call<2>(err, number, result, [](auto &e) { return apm::m_apm_absolute_value(e[1], e[0]); });
+    if (copied_by_abs(number, result)) return OCINumberAssign(err, number, result);
+    return fast_unary(err, number, result, varnum_absolute, abs_reference);
 }
 
 VSK_EXPORT sword OCINumberInc(OCIError *err, OCINumber *number) { return step(err, number, true); }
@@ -142,9 +224,9 @@ VSK_EXPORT sword OCINumberCmp(OCIError *err, const OCINumber *number1, const OCI
     if (!present(number1)) return argument_error(err, 2);
     if (!present(number2)) return argument_error(err, 3);
     if (!result) return argument_error(err, 4);
-    EngineNumbers<2> e;
-    if (!e.ok() || !load(e[0], number1) || !load(e[1], number2)) return engine_failure(err);
-    *result = apm::m_apm_compare(e[0], e[1]);
+    int order = 0;
+    if (varnum_compare(number1->OCINumberPart, number2->OCINumberPart, &order) != FastResult::ok) return OCI_ERROR;
+    *result = order;
     return OCI_SUCCESS;
 }
 

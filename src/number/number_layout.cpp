@@ -47,4 +47,44 @@ void write_varnum(const NumberLayout &l, unsigned char *varnum) noexcept {
     varnum[0] = static_cast<unsigned char>(length);
 }
 
+int read_varnum(const unsigned char *varnum, VarnumDigits *out) noexcept {
+    out->zero = true;
+    out->count = 0;
+    const int length = varnum[0];
+    // Beyond 21 the bytes would run past the 22-byte value.
+    if (length < 1 || length > 1 + kVarnumDigitBytes) return -1;
+    const unsigned char e = varnum[1];
+    if (e == kZeroExponent) return 0;
+    if (length == 1) return -1;
+    // One loop per sign: this runs for every operand of the byte-level arithmetic.
+    const bool positive = (e & 0x80) != 0;
+    int count = 0;
+    if (positive) {
+        for (int i = 2; i <= length; ++i) {
+            const unsigned b = varnum[i];
+            if (b == 0) break;
+            // 101 and above would be a base-100 digit of 100 or more.
+            if (b > 100) return -1;
+            out->digit[count++] = static_cast<unsigned char>(b - 1);
+        }
+    } else {
+        for (int i = 2; i <= length; ++i) {
+            const unsigned b = varnum[i];
+            if (b == 0) break;
+            if (b == kNegativeTerminator) {
+                if (i != length) return -1;
+                break;
+            }
+            if (b < 2 || b > 101) return -1;
+            out->digit[count++] = static_cast<unsigned char>(101 - b);
+        }
+    }
+    if (count == 0) return -1;
+    out->zero = false;
+    out->negative = !positive;
+    out->exponent = positive ? e - 192 : 63 - e;
+    out->count = count;
+    return 0;
+}
+
 }  // namespace vsk

@@ -1,5 +1,6 @@
 // The exponent byte and base-100 digit bytes that NUMBER and VARNUM share, built once from
-// a sign, a base-100 exponent and base-100 digits, then written in either layout.
+// a sign, a base-100 exponent and base-100 digits, then written in either layout; and a
+// VARNUM read back into digits.
 #pragma once
 
 namespace vsk {
@@ -28,5 +29,20 @@ int make_number_layout(bool negative, int e, const unsigned char *d, int n, int 
 void write_number(const NumberLayout &l, unsigned char *number) noexcept;
 // 22 bytes: length, exponent, digits, the terminator where fewer than 20 digits leave room.
 void write_varnum(const NumberLayout &l, unsigned char *varnum) noexcept;
+
+// A VARNUM's value as stored: 0.d1d2... x 100^exponent, zero and leading or trailing zero
+// digits kept as they are (so that its text shows them).
+struct VarnumDigits {
+    bool zero = true;  // the exponent byte 128, whatever follows
+    bool negative = false;
+    int exponent = 0;
+    unsigned char digit[kVarnumDigitBytes];  // the first count are set
+    int count = 0;
+};
+
+// 0, or -1 when the bytes break the layout: a length outside 1..21, one byte that is not
+// zero, a digit byte out of range for the sign, a terminator before the end, no digits.
+// A zero byte ends the digits early.
+int read_varnum(const unsigned char *varnum, VarnumDigits *out) noexcept;
 
 }  // namespace vsk

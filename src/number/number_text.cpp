@@ -145,44 +145,21 @@ int ConvertStringToVARNUM(const char *text, unsigned char *varnum) {
 }
 
 int ConvertVARNUMToString(const unsigned char *varnum, char *text) {
-    const int length = varnum[0];
-    // Beyond 21 the bytes would run past the 22-byte value.
-    if (length < 1 || length > 1 + kVarnumDigitBytes) return -1;
-    const unsigned char e = varnum[1];
-    if (e == kZeroExponent) {
+    VarnumDigits v;
+    if (read_varnum(varnum, &v) != 0) return -1;
+    if (v.zero) {
         std::snprintf(text, kVarnumTextSize, "0.0");
         return 0;
     }
-    if (length == 1) return -1;
-    const bool positive = (e & 0x80) != 0;
-    const int p = positive ? 2 * (e - 192) : 2 * (63 - e);
     char *out = text;
-    if (!positive) *out++ = '-';
+    if (v.negative) *out++ = '-';
     *out++ = '0';
     *out++ = '.';
-    int digits = 0;
-    for (int i = 2; i <= length; ++i) {
-        const int b = varnum[i];
-        if (b == 0) break;
-        int d;
-        if (positive) {
-            // 101 and above would be a base-100 digit of 100 or more.
-            if (b > 100) return -1;
-            d = b - 1;
-        } else {
-            if (b == kNegativeTerminator) {
-                if (i != length) return -1;
-                break;
-            }
-            if (b < 2 || b > 101) return -1;
-            d = 101 - b;
-        }
-        *out++ = static_cast<char>('0' + d / 10);
-        *out++ = static_cast<char>('0' + d % 10);
-        ++digits;
+    for (int i = 0; i < v.count; ++i) {
+        *out++ = static_cast<char>('0' + v.digit[i] / 10);
+        *out++ = static_cast<char>('0' + v.digit[i] % 10);
     }
-    if (digits == 0) return -1;
-    if (p != 0) out += std::snprintf(out, 8, "E%d", p);
+    if (v.exponent != 0) out += std::snprintf(out, 8, "E%d", 2 * v.exponent);
     *out = '\0';
     return 0;
 }

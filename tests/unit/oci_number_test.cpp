@@ -525,8 +525,8 @@ TEST_F(OCINumberCalls, FromTextWithGroupSeparators) {
 TEST_F(OCINumberCalls, ExhaustedMemoryRecords16506) {
     const OCINumber a = num("2"), b = num("3");
     const std::vector<std::pair<const char *, std::function<sword(OCINumber *)>>> calls = {
-        {"Add", [&](OCINumber *r) { return OCINumberAdd(err_, &a, &b, r); }},
-        {"Div", [&](OCINumber *r) { return OCINumberDiv(err_, &a, &b, r); }},
+        {"Inc", [&](OCINumber *r) { return OCINumberInc(err_, r); }},
+        {"Sqrt", [&](OCINumber *r) { return OCINumberSqrt(err_, &a, r); }},
         {"Sin", [&](OCINumber *r) { return OCINumberSin(err_, &a, r); }},
         {"Log", [&](OCINumber *r) { return OCINumberLog(err_, &a, &b, r); }},
         {"Mod", [&](OCINumber *r) { return OCINumberMod(err_, &b, &a, r); }},
@@ -536,7 +536,7 @@ TEST_F(OCINumberCalls, ExhaustedMemoryRecords16506) {
          }},
     };
     for (const auto &[name, call] : calls) {
-        OCINumber want;
+        OCINumber want = num("9");
         vsk::apm::m_apm_free_all_mem();
         ASSERT_EQ(call(&want), OCI_SUCCESS) << name;
         int failures = 0;
@@ -558,6 +558,33 @@ TEST_F(OCINumberCalls, ExhaustedMemoryRecords16506) {
         }
         EXPECT_GT(failures, 0) << name;
     }
+}
+
+// The byte-level calls allocate nothing, so a failing allocator cannot fail them.
+TEST_F(OCINumberCalls, ByteLevelCallsNeedNoMemory) {
+    const OCINumber a = num("2.5"), b = num("-3");
+    const std::vector<std::pair<const char *, std::function<sword(OCINumber *)>>> calls = {
+        {"Add", [&](OCINumber *r) { return OCINumberAdd(err_, &a, &b, r); }},
+        {"Sub", [&](OCINumber *r) { return OCINumberSub(err_, &a, &b, r); }},
+        {"Mul", [&](OCINumber *r) { return OCINumberMul(err_, &a, &b, r); }},
+        {"Div", [&](OCINumber *r) { return OCINumberDiv(err_, &a, &b, r); }},
+        {"Neg", [&](OCINumber *r) { return OCINumberNeg(err_, &a, r); }},
+        {"Abs", [&](OCINumber *r) { return OCINumberAbs(err_, &b, r); }},
+    };
+    for (const auto &[name, call] : calls) {
+        OCINumber want{}, r{};
+        ASSERT_EQ(call(&want), OCI_SUCCESS) << name;
+        vsk::alloc_fault::fail_nth(1);
+        EXPECT_EQ(call(&r), OCI_SUCCESS) << name;
+        vsk::alloc_fault::fail_nth(0);
+        EXPECT_EQ(bytes(r), bytes(want)) << name;
+        EXPECT_EQ(records(), 0) << name;
+    }
+    sword order = 9;
+    vsk::alloc_fault::fail_nth(1);
+    EXPECT_EQ(OCINumberCmp(err_, &a, &b, &order), OCI_SUCCESS);
+    vsk::alloc_fault::fail_nth(0);
+    EXPECT_EQ(order, 1);
 }
 
 TEST_F(OCINumberCalls, ThreadsWithTheirOwnHandlesComputeTogether) {
