@@ -66,6 +66,18 @@ struct ConnState {
         bool aheadEnded = false;
         // Run at once instead of declared: every row is in ahead, no cursor on the server.
         bool local = false;
+        // Its rows are all on the client (run at once, or the server cursor ran out):
+        // the server cursor is not needed any more, whatever happens to its transaction.
+        bool detached = false;
+        // Undone with the statement that declared it: no cursor on the server.
+        bool gone = false;
+        // The server cursor has no rows left.
+        bool serverDone = false;
+        // The statement that bound it (Tx::statement), so that undoing that statement
+        // forgets the cursors it declared.
+        unsigned long long statement = 0;
+        // Its rows can still be had after its transaction ended.
+        bool outlives(unsigned long long epoch) const { return withHold || detached || txEpoch == epoch; }
     };
     std::unordered_map<std::string, Portal> portals;
     // Counts the moments pqx found the connection outside a transaction block.
@@ -81,9 +93,39 @@ struct ConnState {
         std::vector<char> isNull;
         std::vector<int> lengths;
         std::vector<int> formats;
+        // Bound by a statement before the one begun last: declared ahead of that
+        // statement's savepoint, so that undoing the statement leaves it be.
+        bool earlier = false;
     };
-    std::vector<std::string> queuedCloses;
+    struct QueuedClose {
+        std::string sql;
+        // The cursor outlives its transaction: its CLOSE is still due after the end.
+        bool withHold = false;
+    };
+    std::vector<QueuedClose> queuedCloses;
     std::optional<DeferredDeclare> deferred;
+    // The transaction as the library runs it (pqx/transaction.h). Commands it holds back
+    // go with the next command, in the same exchange, after the queued CLOSEs.
+    struct Tx {
+        // Who opened the transaction block: nobody yet (none open), queries alone, which
+        // end it once their rows are read, or the program.
+        enum Owner { NONE, READER, PROGRAM } owner = NONE;
+        // Cursors of the queries a READER transaction waits for; a query started but
+        // whose cursor is not bound yet.
+        std::vector<std::string> readers;
+        bool readerPending = false;
+        // Held back: "RELEASE SAVEPOINT" of the last statement, "COMMIT" of a reader
+        // transaction, "BEGIN" with the program's SET TRANSACTION, the statement savepoint.
+        bool releaseHeld = false;
+        bool commitHeld = false;
+        bool beginHeld = false;
+        std::string settings;
+        bool savepointHeld = false;
+        // The statement savepoint is in place on the server.
+        bool savepointSet = false;
+        // Counts statements begun, for Portal::statement.
+        unsigned long long statement = 0;
+    } tx;
     // The FETCH sent ahead of the caller's request, whose results are still on the wire:
     // nothing else may use the connection before they are read (settle_read_ahead).
     struct ReadAhead {

@@ -12,9 +12,11 @@
 #include "pqx/call_probe.h"
 #include "pqx/command.h"
 #include "pqx/connection.h"
+#include "pqx/held_back.h"
 #include "pqx/pipeline.h"
 #include "pqx/read_ahead.h"
 #include "pqx/result_rows.h"
+#include "pqx/transaction.h"
 
 namespace vsk::pqx {
 
@@ -51,8 +53,13 @@ PGresult *remember(PGconn *conn, const char *stmtName, const char *query, int nP
         for (int i = 0; i < nParams; ++i)
             if (paramModes[i] < PARAM_IN || paramModes[i] > PARAM_INOUT) return nullptr;
     const char *name = stmtName ? stmtName : "";
-    drain_pending(conn);
     ConnState *state = state_of(conn);
+    if (state) {
+        // Commands held back go with the Parse, in its exchange.
+        settle_read_ahead(conn, state);
+        state->outCall.reset();
+        state->ready.clear();
+    }
     // Stock PostgreSQL: the catalog decides between CALL and SELECT and which arguments
     // come back; the vendor's server does that itself.
     CallRoute route;
@@ -62,7 +69,11 @@ PGresult *remember(PGconn *conn, const char *stmtName, const char *query, int nP
     PGresult *r;
     {
         NoticeScope notices(conn, nullptr);
-        r = PQprepare(conn, name, query, nParams, paramTypes);
+        if (state && held_back_count(state))
+            r = run_with_held_back(conn, state,
+                                   [&](Pipeline &p) { p.send_prepare(name, query, nParams, paramTypes); });
+        else
+            r = PQprepare(conn, name, query, nParams, paramTypes);
     }
     if (!state) return r;
     try {
@@ -186,59 +197,6 @@ std::string move_direction(const char *how) {
 
 }  // namespace
 
-namespace {
-
-// declare false: the held-back cursor is not declared (its statement runs instead).
-void send_held_back(Pipeline &pipeline, ConnState *state, bool declare = true) {
-    for (const std::string &close : state->queuedCloses) {
-        ocitrace(TRACE_CONNECT, "pqx", "PQsendQueryParams: %s\n", close.c_str());
-        pipeline.send(close.c_str());
-    }
-    if (state->deferred && declare) {
-        const ConnState::DeferredDeclare &d = *state->deferred;
-        std::vector<const char *> values(d.values.size());
-        for (std::size_t i = 0; i < values.size(); ++i) values[i] = d.isNull[i] ? nullptr : d.values[i].c_str();
-        ocitrace(TRACE_CONNECT, "pqx", "PQsendQueryParams: %s\n", d.sql.c_str());
-        pipeline.send(d.sql.c_str(), static_cast<int>(values.size()), d.types.empty() ? nullptr : d.types.data(),
-                      values.empty() ? nullptr : values.data(), d.lengths.empty() ? nullptr : d.lengths.data(),
-                      d.formats.empty() ? nullptr : d.formats.data(), 0);
-    }
-}
-
-std::size_t held_back_count(const ConnState *state, bool declare = true) {
-    return state->queuedCloses.size() + (state->deferred && declare ? 1 : 0);
-}
-
-// The held-back commands, then the caller's own (added by last), in one exchange. The
-// result of the first command that failed, else that of the caller's command.
-template <class Last>
-PGresult *run_with_held_back(PGconn *conn, ConnState *state, Last last, bool declare = true) noexcept {
-    const std::size_t held = held_back_count(state, declare);
-    std::vector<ResultPtr> results;
-    {
-        Pipeline pipeline(conn);
-        if (pipeline.ok()) {
-            try {
-                send_held_back(pipeline, state, declare);
-            } catch (...) {
-                // Sent as far as memory allowed; the results tell.
-            }
-            last(pipeline);
-        }
-        results = pipeline.finish();
-    }
-    state->queuedCloses.clear();
-    state->deferred.reset();
-    if (results.size() != held + 1) return PQmakeEmptyPGresult(conn, PGRES_FATAL_ERROR);
-    for (std::size_t i = 0; i < held; ++i) {
-        const ExecStatusType st = PQresultStatus(results[i].get());
-        if (st != PGRES_COMMAND_OK && st != PGRES_TUPLES_OK) return results[i].release();
-    }
-    return results[held].release();
-}
-
-}  // namespace
-
 void drain_pending(PGconn *conn) noexcept {
     ConnState *state = state_of(conn);
     if (!state) return;
@@ -248,19 +206,16 @@ void drain_pending(PGconn *conn) noexcept {
     if (held_back_count(state)) {
         // Nobody waits for these results; a failure shows in the next command's.
         std::vector<ResultPtr> results;
+        HeldBackSent sent;
         {
             Pipeline pipeline(conn);
-            try {
-                if (pipeline.ok()) send_held_back(pipeline, state);
-            } catch (...) {
-            }
+            if (pipeline.ok()) sent = send_held_back(pipeline, state);
             results = pipeline.finish();
         }
         for (const ResultPtr &r : results)
             if (PQresultStatus(r.get()) != PGRES_COMMAND_OK)
                 ocitrace(TRACE_CONNECT, "pqx", "held-back command failed: %s", PQresultErrorMessage(r.get()));
-        state->queuedCloses.clear();
-        state->deferred.reset();
+        held_back_done(state, sent, results);
     }
     // Nothing is in flight now, so the status is the server's: outside a transaction
     // block every cursor without hold is gone.
@@ -269,13 +224,14 @@ void drain_pending(PGconn *conn) noexcept {
 
 PGTransactionStatusType transaction_status(PGconn *conn) noexcept {
     if (!conn) return PQTRANS_UNKNOWN;
-    // Held-back commands run inside the transaction and do not change its status.
+    // Held-back commands run inside the transaction and do not change its status; a
+    // held-back BEGIN counts as sent.
     ConnState *state = state_of(conn);
     if (state) {
         settle_read_ahead(conn, state);
         state->ready.clear();
     }
-    const PGTransactionStatusType status = PQtransactionStatus(conn);
+    const PGTransactionStatusType status = logical_status(conn, state);
     if (state && status == PQTRANS_IDLE) ++state->txEpoch;
     return status;
 }
@@ -419,6 +375,7 @@ int PQsendBindPrepared(PGconn *conn, const char *portalName, const char *stmtNam
         portal.txEpoch = state->txEpoch;
         portal.scroll = scroll;
         state->deferred = std::move(d);
+        cursor_bound(state, portalName);
         state->ready.push_back(std::move(ok));
         return 1;
     } catch (...) {
@@ -437,8 +394,9 @@ int answer_fetch(PGconn *conn, ConnState *state, ConnState::Portal &portal, cons
         const std::string sql = fetch_command(conn, portalName, count);
         if (sql.empty()) return 0;
         ocitrace(TRACE_CONNECT, "pqx", "PQexecParams: %s\n", sql.c_str());
-        r = PQexecParams(conn, sql.c_str(), 0, nullptr, nullptr, nullptr, nullptr, portal.format);
+        r = exec_guarded(conn, state, sql.c_str(), portal.format);
         if (!r) return 0;
+        if (PQresultStatus(r) == PGRES_TUPLES_OK && PQntuples(r) < count) portal.serverDone = true;
     }
     const bool full = PQresultStatus(r) == PGRES_TUPLES_OK && PQntuples(r) == count && PQnfields(r) > 0;
     state->ready.emplace_back(r);
@@ -460,6 +418,8 @@ PGresult *first_fetch(PGconn *conn, ConnState *state, ConnState::Portal &portal,
     const int asked = count < 0x7fffffff ? count + 1 : count;
     PGresult *r;
     if (atOnce) {
+        // Without a transaction of its own to keep, the statement runs outside a block.
+        run_outside_block(state, portalName);
         std::vector<const char *> values(d.values.size());
         for (std::size_t i = 0; i < values.size(); ++i) values[i] = d.isNull[i] ? nullptr : d.values[i].c_str();
         r = run_with_held_back(
@@ -473,7 +433,7 @@ PGresult *first_fetch(PGconn *conn, ConnState *state, ConnState::Portal &portal,
                                        d.formats.empty() ? nullptr : d.formats.data(), portal.format);
             },
             false);
-        portal.local = true;
+        portal.local = portal.serverDone = true;
     } else {
         const std::string sql = fetch_command(conn, portalName, asked);
         if (sql.empty()) return nullptr;
@@ -487,7 +447,7 @@ PGresult *first_fetch(PGconn *conn, ConnState *state, ConnState::Portal &portal,
     if (n <= count) {
         if (stmt) stmt->smallRows = n;
         portal.ahead.reset(PQcopyResult(r, PG_COPYRES_ATTRS));
-        portal.aheadEnded = true;
+        portal.aheadEnded = portal.serverDone = true;
         return r;
     }
     // More than wanted: the rest waits for the next FETCH, and the statement gets a
@@ -500,6 +460,13 @@ PGresult *first_fetch(PGconn *conn, ConnState *state, ConnState::Portal &portal,
     portal.ahead = std::move(rest);
     portal.aheadEnded = atOnce;
     return head.release();
+}
+
+// After a FETCH answered on a blocking connection: a cursor without scroll whose rows
+// are all on the client needs the server no more.
+void fetched(PGconn *conn, ConnState *state, const ConnState::Portal *portal, const std::string &portalName) {
+    if (!portal || portal->scroll || PQisnonblocking(conn)) return;
+    if (portal->serverDone || portal->local) cursor_done(conn, state, portalName);
 }
 
 }  // namespace
@@ -521,19 +488,22 @@ int PQsendFetchPrepared(PGconn *conn, const char *portalName, int count) noexcep
             const bool plain = state->deferred && portal && !portal->scroll && !PQisnonblocking(conn);
             const std::string sql = plain ? std::string() : fetch_command(conn, portalName, count);
             if (!plain && sql.empty()) return 0;
+            if (!plain) ocitrace(TRACE_CONNECT, "pqx", "PQsendQueryParams: %s\n", sql.c_str());
             PGresult *r = plain ? first_fetch(conn, state, *portal, portalName, count)
-                                : run_with_held_back(conn, state, [&](Pipeline &pipeline) {
-                                    ocitrace(TRACE_CONNECT, "pqx", "PQsendQueryParams: %s\n", sql.c_str());
-                                    pipeline.send(sql.c_str(), 0, nullptr, nullptr, nullptr, nullptr, format);
-                                });
+                                : exec_guarded(conn, state, sql.c_str(), format);
             if (!r) return 0;
             state->ready.emplace_back(r);
             if (portal) ++portal->fetches;
+            fetched(conn, state, portal, portalName);
             return 1;
         }
         drain_pending(conn);
         if (portal && !portal->scroll) {
-            if (!PQisnonblocking(conn)) return answer_fetch(conn, state, *portal, portalName, count);
+            if (!PQisnonblocking(conn)) {
+                const int sent = answer_fetch(conn, state, *portal, portalName, count);
+                if (sent) fetched(conn, state, portal, portalName);
+                return sent;
+            }
             // A non-blocking connection gets rows already here, else the FETCH sent and
             // nothing more: its caller waits.
             if (PGresult *r = take_read_ahead(conn, state, portalName, count)) {
@@ -544,6 +514,14 @@ int PQsendFetchPrepared(PGconn *conn, const char *portalName, int count) noexcep
         }
         const std::string sql = fetch_command(conn, portalName, count);
         if (sql.empty()) return 0;
+        if (state && !PQisnonblocking(conn)) {
+            // Read now, so that a failure can be undone to a savepoint of its own.
+            ocitrace(TRACE_CONNECT, "pqx", "PQexecParams: %s\n", sql.c_str());
+            PGresult *r = exec_guarded(conn, state, sql.c_str(), format);
+            if (!r) return 0;
+            state->ready.emplace_back(r);
+            return 1;
+        }
         ocitrace(TRACE_CONNECT, "pqx", "PQsendQueryParams: %s\n", sql.c_str());
         return PQsendQueryParams(conn, sql.c_str(), 0, nullptr, nullptr, nullptr, nullptr, format);
     } catch (...) {
@@ -580,7 +558,7 @@ PGresult *describe_portal(PGconn *conn, const char *portal) noexcept {
     if (state) {
         auto it = state->portals.find(portal);
         if (it != state->portals.end() && it->second.local && it->second.ahead &&
-            (it->second.withHold || it->second.txEpoch == state->txEpoch))
+            it->second.outlives(state->txEpoch))
             return describe_rows(conn, it->second.ahead.get());
     }
     ocitrace(TRACE_CONNECT, "pqx", "PQdescribePortal %s\n", portal);
@@ -588,19 +566,11 @@ PGresult *describe_portal(PGconn *conn, const char *portal) noexcept {
     return PQdescribePortal(conn, portal);
 }
 
-int PQsendClosePortal(PGconn *conn, const char *portalName) noexcept {
+int PQsendClosePortal(PGconn *conn, const char *portalName, bool reopening) noexcept {
     if (!conn || !portalName) return 0;
     try {
         ConnState *state = state_of(conn);
         settle_read_ahead(conn, state);
-        if (state) {
-            auto it = state->portals.find(portalName);
-            if (it != state->portals.end() && it->second.local) {
-                // Run at once: no cursor on the server.
-                state->portals.erase(it);
-                return 1;
-            }
-        }
         std::string name = quoted(conn, portalName);
         if (name.empty()) return 0;
         std::string sql = "CLOSE " + name;
@@ -609,25 +579,24 @@ int PQsendClosePortal(PGconn *conn, const char *portalName) noexcept {
             PQclear(exec(conn, nullptr, sql.c_str()));
             return 1;
         }
-        std::string key(portalName);
-        if (state->deferred && state->deferred->portal == key) {
-            // Never declared on the server: nothing to close.
-            state->deferred.reset();
-            state->portals.erase(key);
-            return 1;
-        }
-        // A CLOSE of a cursor that has gone would fail, and abort the transaction the
-        // connection is in then; an aborted transaction ends its cursors by itself.
+        const std::string key(portalName);
         auto it = state->portals.find(key);
-        const bool ended = it != state->portals.end() && !it->second.withHold &&
+        const bool known = it != state->portals.end();
+        // Not declared on the server (held back, run at once, or undone with its
+        // statement), or not needed there any more: nothing to close. A CLOSE of a cursor
+        // that has gone would fail, and abort the transaction the connection is in then;
+        // an aborted transaction ends its cursors by itself.
+        const bool undeclared = state->deferred && state->deferred->portal == key;
+        if (undeclared) state->deferred.reset();
+        const bool needless = undeclared || (known && (it->second.local || it->second.gone));
+        const bool ended = known && !it->second.withHold &&
                            (it->second.txEpoch != state->txEpoch || PQtransactionStatus(conn) != PQTRANS_INTRANS);
-        if (it != state->portals.end()) state->portals.erase(it);
-        if (ended) {
-            ocitrace(TRACE_CONNECT, "pqx", "%s ended with its transaction\n", name.c_str());
-            return 1;
-        }
+        const bool withHold = !known || it->second.withHold;
+        if (ended && !needless) ocitrace(TRACE_CONNECT, "pqx", "%s ended with its transaction\n", name.c_str());
         // Sent with the next command.
-        state->queuedCloses.push_back(std::move(sql));
+        if (!needless && !ended) state->queuedCloses.push_back({std::move(sql), withHold});
+        cursor_done(conn, state, key, reopening);
+        state->portals.erase(key);
         return 1;
     } catch (...) {
         return 0;

@@ -47,8 +47,10 @@ PGresult *move_portal(PGconn *conn, void *errhp, const char *portal, const char 
 PGresult *describe_portal(PGconn *conn, const char *portal) noexcept;
 // CLOSE "<portal>", sent with the next command of pqx on the connection (right away on
 // a connection without pqx state); its result is discarded. A cursor without hold whose
-// transaction has ended, or that was never declared, is not closed again. 1 on success.
-int PQsendClosePortal(PGconn *conn, const char *portalName) noexcept;
+// transaction has ended, or that was never declared, is not closed again. When it was
+// the last cursor a transaction of queries alone waited for, that transaction ends now,
+// or with the next command when the caller is reopening the cursor. 1 on success.
+int PQsendClosePortal(PGconn *conn, const char *portalName, bool reopening = false) noexcept;
 
 // The connection's transaction status once nothing is in flight any more.
 PGTransactionStatusType transaction_status(PGconn *conn) noexcept;

@@ -30,6 +30,12 @@ void Pipeline::send_describe_portal(const char *portal) noexcept {
     if (sent_ok_) ++commands_;
 }
 
+void Pipeline::send_prepare(const char *stmtName, const char *query, int nParams, const Oid *types) noexcept {
+    if (!ok()) return;
+    sent_ok_ = PQsendPrepare(conn_, stmtName, query, nParams, types) == 1;
+    if (sent_ok_) ++commands_;
+}
+
 std::vector<ResultPtr> collect_pipeline(PGconn *conn, int commands) noexcept {
     std::vector<ResultPtr> results;
     try {

@@ -25,6 +25,9 @@ public:
     void send_prepared(const char *stmtName, int nParams, const char *const *values, const int *lengths,
                        const int *formats, int resultFormat) noexcept;
     void send_describe_portal(const char *portal) noexcept;
+    void send_prepare(const char *stmtName, const char *query, int nParams, const Oid *types) noexcept;
+    // Something could not be sent: finish() then reports the exchange as failed.
+    void abandon() noexcept { sent_ok_ = false; }
 
     // Synchronises, then one result per command sent (the first of each; null where
     // none came), and leaves pipeline mode. Empty when the exchange failed.

@@ -7,6 +7,7 @@
 #include "pqx/command.h"
 #include "pqx/pipeline.h"
 #include "pqx/result_rows.h"
+#include "pqx/transaction.h"
 
 namespace vsk::pqx {
 
@@ -105,6 +106,7 @@ void settle_read_ahead(PGconn *conn, ConnState *state) noexcept {
         auto it = state->portals.find(ra.portal);
         if (it == state->portals.end()) return;
         it->second.aheadEnded = status_is(fetched.get(), PGRES_TUPLES_OK) && PQntuples(fetched.get()) < ra.count;
+        if (it->second.aheadEnded) it->second.serverDone = true;
         it->second.ahead = std::move(fetched);
         it->second.aheadNotices = std::move(notices);
     } catch (...) {
@@ -124,7 +126,7 @@ PGresult *take_read_ahead(PGconn *conn, ConnState *state, const std::string &por
         p.aheadNotices.clear();
         // The transaction that held the cursor has ended, and the cursor with it: the
         // server says so.
-        if (!p.withHold && p.txEpoch != state->txEpoch) return nullptr;
+        if (!p.outlives(state->txEpoch)) return nullptr;
         replay_notices(conn, state, notices);
         const int n = PQntuples(ahead.get());
         if (!status_is(ahead.get(), PGRES_TUPLES_OK)) return ahead.release();
@@ -139,8 +141,9 @@ PGresult *take_read_ahead(PGconn *conn, ConnState *state, const std::string &por
             const std::string sql = fetch_command(conn, portal, count - n);
             if (sql.empty()) return PQmakeEmptyPGresult(conn, PGRES_FATAL_ERROR);
             ocitrace(TRACE_CONNECT, "pqx", "PQexecParams: %s\n", sql.c_str());
-            ResultPtr more(PQexecParams(conn, sql.c_str(), 0, nullptr, nullptr, nullptr, nullptr, p.format));
+            ResultPtr more(exec_guarded(conn, state, sql.c_str(), p.format));
             if (!status_is(more.get(), PGRES_TUPLES_OK)) return more.release();
+            if (PQntuples(more.get()) < count - n) p.serverDone = true;
             PGresult *all = copy_rows(ahead.get(), 0, n, more.get());
             return all ? all : PQmakeEmptyPGresult(conn, PGRES_FATAL_ERROR);
         }

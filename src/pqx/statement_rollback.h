@@ -8,7 +8,8 @@
 namespace vsk::pqx {
 
 // PQexecPrepared, guarded as above when statement-level rollback is on and a
-// transaction block is open; plain otherwise. The result belongs to the caller.
+// transaction block is open; plain otherwise. Commands held back for the next one go in
+// the same exchange. The result belongs to the caller.
 PGresult *exec_prepared(PGconn *conn, void *errhp, const char *stmtName, int nParams, const char *const *values,
                         const int *lengths, const int *formats, int resultFormat) noexcept;
 

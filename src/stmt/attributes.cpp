@@ -12,10 +12,13 @@ namespace {
 
 bool valid_cursor_tx_mode(ub4 v) noexcept { return v == 0 || v == 5 || v == 6; }
 
-// Rows seen on an open cursor, else the rows or affected rows of the last result, else
-// the rows of the last array operation.
+// Rows seen on an open cursor, else the rows a DML execution processed, else the rows
+// or affected rows of the last result, else the rows of the last array operation.
 ub4 row_count(const OCIStmt *stmt) noexcept {
     if (stmt->cursor && stmt->cursor->state != Cursor::CLOSED) return stmt->cursor->rowsSeen;
+    // Every iteration of the last execution: the rows each one processed, added up.
+    if (stmt->stmtType == OCI_STMT_INSERT || stmt->stmtType == OCI_STMT_UPDATE || stmt->stmtType == OCI_STMT_DELETE)
+        return stmt->rowCount;
     if (stmt->result) {
         if (PQnfields(stmt->result) > 0) return static_cast<ub4>(PQntuples(stmt->result));
         return static_cast<ub4>(std::strtoul(PQcmdTuples(stmt->result), nullptr, 10));

@@ -24,12 +24,12 @@ bool simpleCommandFailed(const PGresult *result) noexcept {
     return !result || (s != PGRES_COMMAND_OK && s != PGRES_TUPLES_OK);
 }
 
-void closePortal(Cursor *cursor, OCIError *) noexcept {
+void closePortal(Cursor *cursor, OCIError *, bool reopening) noexcept {
     if (!cursor) return;
     if (!cursor->portalName.empty()) {
         ocitrace(TRACE_CURSORS, "closePortal", "closing %s\n", cursor->portalName.c_str());
         PGconn *conn = is_kind(cursor->server, HANDLE_OCIServer) ? cursor->server->conn : nullptr;
-        if (!conn || pqx::PQsendClosePortal(conn, cursor->portalName.c_str()) != 1)
+        if (!conn || pqx::PQsendClosePortal(conn, cursor->portalName.c_str(), reopening) != 1)
             ocitrace(TRACE_CURSORS, "closePortal", "close of %s FAILED\n", cursor->portalName.c_str());
         cursor->portalName.clear();
     }
@@ -62,8 +62,9 @@ int deallocateCursor(OCIServer *server, OCIStmt *stmt, OCIError *errhp, bool dea
         }
         if (cursor) {
             if (!cursor->stmtName.empty()) {
-                if (deallocateStatement(server, errhp, cursor->stmtName) != 0) return -1;
+                // The CLOSE first: a transaction that only this query used ends with it.
                 closePortal(cursor, errhp);
+                if (deallocateStatement(server, errhp, cursor->stmtName) != 0) return -1;
                 cursor->stmtName.clear();
                 return 0;
             }

@@ -16,7 +16,8 @@ PGresult *execSimpleCommand(PGconn *conn, const char *text, OCIError *errhp) noe
 bool simpleCommandFailed(const PGresult *result) noexcept;
 
 // Closes the cursor's portal without waiting for the answer; state becomes closed.
-void closePortal(Cursor *cursor, OCIError *errhp) noexcept;
+// reopening: the statement runs again right away (its commands can take the close along).
+void closePortal(Cursor *cursor, OCIError *errhp, bool reopening = false) noexcept;
 // Releases the statement's cursor (and with deallocate its prepared statement) on the server.
 int deallocateCursor(OCIServer *server, OCIStmt *stmt, OCIError *errhp, bool deallocate) noexcept;
 // Forgets, without server traffic, every cursor and prepared statement of the

@@ -19,7 +19,7 @@ sword ExecuteDMLStmt(OCIServer *server, OCIStmt *stmt, OCIError *errhp, ub4 iter
 sword open_query(OCIServer *server, OCIStmt *stmt, OCIError *errhp, ub4 rowoff, ub4 mode, bool *finished) noexcept;
 
 // A fresh cursor record for the query, or the existing one with its portal closed.
-int prepareCursor(OCIServer *server, OCIStmt *stmt, OCIError *errhp) noexcept;
+int prepareCursor(OCIServer *server, OCIStmt *stmt, OCIError *errhp, bool reopening = false) noexcept;
 
 // The first batch, requested by OCIStmtExecute with iters > 0.
 sword fetchResults(OCIServer *server, OCIStmt *stmt, OCIError *errhp, ub4 iters) noexcept;

@@ -14,6 +14,7 @@
 #include "pqx/command.h"
 #include "pqx/extended.h"
 #include "pqx/pg_error.h"
+#include "pqx/transaction.h"
 #include "stmt/cursors.h"
 #include "stmt/execute.h"
 #include "stmt/implicit_tx.h"
@@ -116,38 +117,45 @@ sword run_by_mode(OCIServer *server, OCIStmt *stmt, OCIError *errhp, ub4 iters, 
     return rc;
 }
 
+// The statement's steps on the server, from its transaction to the commits after it.
+sword execute_on(OCIServer *server, OCIStmt *stmt, OCIError *errhp, ub4 iters, ub4 rowoff, ub4 mode) {
+    // Non-blocking array operations and queries continue in their own paths once
+    // non-blocking execution exists; until then every execution blocks.
+    if (stmt->stmtType != OCI_STMT_SELECT) {
+        settle_ddl_commit(stmt->isDDL);
+        START_TRANSACTION(server->conn);
+        stmt->execMode = mode;
+        if (!simple_kind(stmt->stmtType)) {
+            deallocateCursor(server, stmt, errhp, false);
+            if (!stmt->serverPrepared) {
+                const sword rc = prepare_on_server(server, stmt, errhp);
+                if (rc != OCI_SUCCESS) return rc;
+            }
+        }
+    } else {
+        bool finished = false;
+        const sword rc = open_query(server, stmt, errhp, rowoff, mode, &finished);
+        if (finished || rc != OCI_SUCCESS) return rc;
+    }
+    return run_by_mode(server, stmt, errhp, iters, rowoff, mode);
+}
+
 sword execute(OCISvcCtx *svchp, OCIStmt *stmt, OCIError *errhp, ub4 iters, ub4 rowoff, ub4 mode) noexcept {
+    OCIServer *server = svchp->server;
     try {
         if (!stmt->prepared) return AddErrorRecord(errhp, OCI_ERROR, kErrUnprepared), OCI_ERROR;
         if (stmt->stmtType != OCI_STMT_SELECT && iters == 0)
             return AddErrorRecord(errhp, OCI_ERROR, kErrIterationCountZero), OCI_ERROR;
         PQclear(stmt->result);
         stmt->result = nullptr;
-        OCIServer *server = svchp->server;
         if (!is_kind(server, HANDLE_OCIServer)) return OCI_INVALID_HANDLE;
         if (!connection_ok(server)) return AddErrorRecord(errhp, OCI_ERROR, kErrConnectionTerminated), OCI_ERROR;
         apply_pending_nls(server, stmt, errhp);
-        // Non-blocking array operations and queries continue in their own paths once
-        // non-blocking execution exists; until then every execution blocks.
-
-        if (stmt->stmtType != OCI_STMT_SELECT) {
-            settle_ddl_commit(stmt->isDDL);
-            START_TRANSACTION(server->conn);
-            stmt->execMode = mode;
-            if (!simple_kind(stmt->stmtType)) {
-                deallocateCursor(server, stmt, errhp, false);
-                if (!stmt->serverPrepared) {
-                    const sword rc = prepare_on_server(server, stmt, errhp);
-                    if (rc != OCI_SUCCESS) return rc;
-                }
-            }
-        } else {
-            bool finished = false;
-            const sword rc = open_query(server, stmt, errhp, rowoff, mode, &finished);
-            if (finished || rc != OCI_SUCCESS) return rc;
-        }
-        return run_by_mode(server, stmt, errhp, iters, rowoff, mode);
+        const sword rc = execute_on(server, stmt, errhp, iters, rowoff, mode);
+        pqx::end_statement(server->conn, rc == OCI_SUCCESS || rc == OCI_SUCCESS_WITH_INFO || rc == OCI_NO_DATA);
+        return rc;
     } catch (...) {
+        if (is_kind(server, HANDLE_OCIServer)) pqx::end_statement(server->conn, false);
         return AddErrorRecord(errhp, OCI_ERROR, kErrNoMemory), OCI_ERROR;
     }
 }

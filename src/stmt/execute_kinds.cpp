@@ -1,5 +1,6 @@
 // Running a server-prepared statement by kind: simple commands, queries, DML per
 // iteration, and call blocks with their OUT values.
+#include <cstdlib>
 #include <cstring>
 
 #include "connect/records.h"
@@ -8,6 +9,7 @@
 #include "pqx/extended.h"
 #include "pqx/pg_error.h"
 #include "pqx/statement_rollback.h"
+#include "pqx/transaction.h"
 #include "stmt/bind_values.h"
 #include "stmt/cursors.h"
 #include "stmt/execute.h"
@@ -150,11 +152,18 @@ sword with_notices(OCIError *errhp, sword rc) noexcept {
 sword ExecuteDMLStmt(OCIServer *server, OCIStmt *stmt, OCIError *errhp, ub4 iters, ub4 rowoff) noexcept {
     PGconn *conn = server->conn;
     if (stmt->paramCount && !params_consistent(stmt)) return OCI_ERROR;
+    stmt->rowCount = 0;
     if (iters <= rowoff) return OCI_SUCCESS;
     sword rc = OCI_SUCCESS;
     ParamArrays arrays;
     for (ub4 i = rowoff; i < iters; ++i) {
         ClearOCIStmtResultset(server, stmt);
+        // Each row stands alone: a failure undoes that row only, with statement-level
+        // rollback, and the rows before it stay.
+        if (i > rowoff) {
+            pqx::end_statement(conn, true);
+            pqx::begin_statement(conn, pqx::StatementKind::Other);
+        }
         if (stmt->paramCount) {
             const int collected = GetOCIBindData(stmt, errhp, i);
             if (collected < 0 || collected > 1) return collected < 0 ? OCI_ERROR : collected;
@@ -172,6 +181,7 @@ sword ExecuteDMLStmt(OCIServer *server, OCIStmt *stmt, OCIError *errhp, ub4 iter
         if (status == PGRES_TUPLES_OK)
             return failure_text(server, stmt, errhp, "Support for RETURNING clause is not yet implemented");
         if (status != PGRES_COMMAND_OK) return server_failure(server, stmt, errhp);
+        stmt->rowCount += static_cast<ub4>(std::strtoul(PQcmdTuples(stmt->result), nullptr, 10));
         rc = with_notices(errhp, OCI_SUCCESS);
     }
     return rc;

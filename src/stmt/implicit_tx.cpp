@@ -1,35 +1,16 @@
 #include "stmt/implicit_tx.h"
 
 #include "connect/records.h"
-#include "pqx/command.h"
-#include "pqx/extended.h"
 
 namespace vsk {
 
-namespace {
+void START_TRANSACTION(PGconn *conn, pqx::StatementKind kind) noexcept { pqx::begin_statement(conn, kind); }
 
-// Their results are not checked: a failure shows in the next statement's.
-void run(PGconn *conn, const char *command) noexcept { PQclear(pqx::exec(conn, nullptr, command)); }
-
-}  // namespace
-
-void START_TRANSACTION(PGconn *conn) noexcept {
-    if (!conn) return;
-    PGTransactionStatusType status = pqx::transaction_status(conn);
-    if (status == PQTRANS_IDLE || status == PQTRANS_UNKNOWN) run(conn, "BEGIN");
-}
-
-void COMMIT_TRANSACTION(PGconn *conn) noexcept {
-    if (!conn) return;
-    PGTransactionStatusType status = pqx::transaction_status(conn);
-    if (status == PQTRANS_ACTIVE || status == PQTRANS_INTRANS) run(conn, "COMMIT");
-}
+void COMMIT_TRANSACTION(PGconn *conn) noexcept { pqx::commit_implicit(conn); }
 
 void ROLLBACK_TRANSACTION(OCIServer *server) noexcept {
-    if (!server || !server->conn || server->stmtLevelTx) return;
-    PGTransactionStatusType status = pqx::transaction_status(server->conn);
-    if (status == PQTRANS_ACTIVE || status == PQTRANS_INTRANS || status == PQTRANS_INERROR)
-        run(server->conn, "ROLLBACK");
+    if (!server || !server->conn) return;
+    pqx::undo_statement(server->conn, server->stmtLevelTx != 0);
 }
 
 }  // namespace vsk

@@ -3,15 +3,19 @@
 
 #include <libpq-fe.h>
 
+#include "pqx/transaction.h"
+
 struct OCIServer;
 
 namespace vsk {
 
-// "BEGIN" when the connection is idle (or its state unknown).
-void START_TRANSACTION(PGconn *conn) noexcept;
-// "COMMIT" when a transaction is open and not failed.
+// Before a statement's first server step: "BEGIN" when no transaction is open, and the
+// statement's savepoint with statement-level rollback, both going with that step.
+void START_TRANSACTION(PGconn *conn, pqx::StatementKind kind = pqx::StatementKind::Other) noexcept;
+// "COMMIT" when a transaction is open.
 void COMMIT_TRANSACTION(PGconn *conn) noexcept;
-// "ROLLBACK" of an open or failed transaction, unless statement-level rollback is on.
+// A server step failed: the statement is undone (to its savepoint with statement-level
+// rollback), else the whole transaction is rolled back.
 void ROLLBACK_TRANSACTION(OCIServer *server) noexcept;
 
 }  // namespace vsk

@@ -17,6 +17,7 @@
 #include "stmt/placeholders.h"
 #include "stmt/records.h"
 #include "stmt/server_names.h"
+#include "stmt/statement_text.h"
 
 namespace vsk {
 
@@ -47,6 +48,11 @@ bool rewrite(OCIStmt *stmt, const std::string &text, std::string *pg_query) {
 void trace_rewrite(const OCIStmt *stmt, const std::string &pg_query) {
     ocitrace(TRACE_SQL, "declareCursor", "original - %s\n", stmt->stmtText.c_str());
     ocitrace(TRACE_SQL, "             ", "pg form  - %s\n", pg_query.c_str());
+}
+
+pqx::StatementKind query_kind(const OCIStmt *stmt, ub4 mode) {
+    if (mode == OCI_DESCRIBE_ONLY) return pqx::StatementKind::DescribeOnly;
+    return locks_rows(stmt->stmtText) ? pqx::StatementKind::LockingQuery : pqx::StatementKind::ReadOnlyQuery;
 }
 
 const Oid *types_of(const OCIStmt *stmt) { return stmt->paramTypes.empty() ? nullptr : stmt->paramTypes.data(); }
@@ -94,7 +100,7 @@ sword prepare_query(OCIServer *server, OCIStmt *stmt, OCIError *errhp, ub4 mode)
 sword open_portal(OCIServer *server, OCIStmt *stmt, OCIError *errhp, ub4 rowoff, ub4 mode, bool *finished) {
     PGconn *conn = server->conn;
     Cursor *cursor = stmt->cursor;
-    START_TRANSACTION(conn);
+    START_TRANSACTION(conn, query_kind(stmt, mode));
     if (stmt->serverPrepared && stmt->paramBinds.empty() && !stmt->binds.empty()) {
         std::string unused;
         if (!rewrite(stmt, stmt->stmtText, &unused)) return AddErrorRecord(errhp, OCI_ERROR, kErrBindOrDefine), OCI_ERROR;
@@ -164,7 +170,7 @@ sword open_declared_cursor(OCIServer *server, OCIStmt *stmt, OCIError *errhp, ub
                           (mode == OCI_STMT_SCROLLABLE_READONLY ? " SCROLL" : " NO SCROLL") + " CURSOR " +
                           "WITH HOLD " + "FOR " + stmt->stmtText;
     const ub4 txMode = stmt->cursorTxMode ? stmt->cursorTxMode : server->defaultCursorTxMode;
-    if (txMode != 5 && txMode != 6) START_TRANSACTION(conn);
+    if (txMode != 5 && txMode != 6) START_TRANSACTION(conn, query_kind(stmt, mode));
     std::string pg_query;
     if (!rewrite(stmt, stmt->rewrittenText, &pg_query)) return AddErrorRecord(errhp, OCI_ERROR, kErrBindOrDefine), OCI_ERROR;
     ClearOCIStmtResultset(server, stmt);
@@ -187,13 +193,14 @@ sword open_declared_cursor(OCIServer *server, OCIStmt *stmt, OCIError *errhp, ub
     stmt->serverPrepared = 1;
     cursor->state = Cursor::OPEN;
     if (txMode == 6) COMMIT_TRANSACTION(conn);
+    else pqx::hold_cursor_declared(conn);
     if (mode == OCI_DESCRIBE_ONLY) *finished = true;
     return OCI_SUCCESS;
 }
 
 }  // namespace
 
-int prepareCursor(OCIServer *server, OCIStmt *stmt, OCIError *errhp) noexcept {
+int prepareCursor(OCIServer *server, OCIStmt *stmt, OCIError *errhp, bool reopening) noexcept {
     if (!stmt->cursor) {
         stmt->cursor = new (std::nothrow) Cursor;
         if (!stmt->cursor) return -1;
@@ -203,7 +210,7 @@ int prepareCursor(OCIServer *server, OCIStmt *stmt, OCIError *errhp) noexcept {
             return -1;
         }
     } else {
-        closePortal(stmt->cursor, errhp);
+        closePortal(stmt->cursor, errhp, reopening);
     }
     stmt->cursor->server = server;
     return 0;
@@ -213,7 +220,7 @@ sword open_query(OCIServer *server, OCIStmt *stmt, OCIError *errhp, ub4 rowoff, 
     *finished = false;
     try {
         stmt->execMode = mode;
-        if (prepareCursor(server, stmt, errhp) != 0) return AddErrorRecord(errhp, OCI_ERROR, kErrNoMemory), OCI_ERROR;
+        if (prepareCursor(server, stmt, errhp, true) != 0) return AddErrorRecord(errhp, OCI_ERROR, kErrNoMemory), OCI_ERROR;
         Cursor *cursor = stmt->cursor;
         cursor->rowsSeen = cursor->position = 0;
         // A new execution may return a different number of rows.

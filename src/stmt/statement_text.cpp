@@ -57,4 +57,53 @@ std::string checkNLSFormat(std::string_view text, std::string_view from, std::st
     return out;
 }
 
+namespace {
+
+bool word_char(char c) { return ascii_isalnum(c) || c == '_' || c == '$' || static_cast<unsigned char>(c) >= 0x80; }
+
+}  // namespace
+
+bool locks_rows(std::string_view q) noexcept try {
+    // The words of the query, lower case, with literals, quoted names and comments left out.
+    std::string prev2, prev;
+    const std::size_t n = q.size();
+    for (std::size_t i = 0; i < n;) {
+        const char c = q[i];
+        if (c == '\'' || c == '"') {
+            const std::size_t end = q.find(c, i + 1);
+            i = end == std::string_view::npos ? n : end + 1;
+            prev2.clear();
+            prev.clear();
+            continue;
+        }
+        if (c == '-' && i + 1 < n && q[i + 1] == '-') {
+            const std::size_t end = q.find('\n', i);
+            i = end == std::string_view::npos ? n : end + 1;
+            continue;
+        }
+        if (c == '/' && i + 1 < n && q[i + 1] == '*') {
+            const std::size_t end = q.find("*/", i + 2);
+            i = end == std::string_view::npos ? n : end + 2;
+            continue;
+        }
+        if (!word_char(c)) {
+            if (!blank(c)) prev2.clear(), prev.clear();
+            ++i;
+            continue;
+        }
+        std::size_t j = i;
+        std::string word;
+        while (j < n && word_char(q[j])) word += ascii_tolower(q[j++]);
+        i = j;
+        if ((word == "update" || word == "share") && (prev == "for" || (prev == "key" && prev2 == "for") ||
+                                                     (prev == "key" && word == "update")))
+            return true;
+        prev2 = std::move(prev);
+        prev = std::move(word);
+    }
+    return false;
+} catch (...) {
+    return true;  // out of memory: taken as locking, which keeps the transaction open
+}
+
 }  // namespace vsk

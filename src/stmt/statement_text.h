@@ -19,6 +19,10 @@ constexpr ub2 kStmtRevoke = 65003;
 ub2 GetStatementType(std::string_view text) noexcept;
 bool IsDDLStatement(ub2 kind) noexcept;
 
+// A query that locks the rows it reads: FOR UPDATE, FOR NO KEY UPDATE, FOR SHARE or FOR
+// KEY SHARE outside literals, quoted names and comments.
+bool locks_rows(std::string_view query) noexcept;
+
 // Without leading and trailing blanks, tabs, line feeds, form feeds and carriage returns.
 std::string_view trim_statement(std::string_view text) noexcept;
 
