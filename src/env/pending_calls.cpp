@@ -474,22 +474,6 @@ VSK_EXPORT sword OCIThreadTerm(void *hndl, OCIError *err) {
     return vsk::pending_call(err, err, 0, hndl, err);
 }
 
-VSK_EXPORT sword OCITransCommit(OCISvcCtx *svchp, OCIError *errhp, ub4 flags) {
-    return vsk::pending_call(const_cast<void *>(static_cast<const void *>(svchp)), errhp, OCI_FNCODE_TRANSCOMMIT, svchp, errhp, flags);
-}
-
-VSK_EXPORT sword OCITransPrepare(OCISvcCtx *svchp, OCIError *errhp, ub4 flags) {
-    return vsk::pending_call(const_cast<void *>(static_cast<const void *>(svchp)), errhp, OCI_FNCODE_TRANSPREPARE, svchp, errhp, flags);
-}
-
-VSK_EXPORT sword OCITransRollback(OCISvcCtx *svchp, OCIError *errhp, ub4 flags) {
-    return vsk::pending_call(const_cast<void *>(static_cast<const void *>(svchp)), errhp, OCI_FNCODE_TRANSROLLBACK, svchp, errhp, flags);
-}
-
-VSK_EXPORT sword OCITransStart(OCISvcCtx *svchp, OCIError *errhp, uword timeout, ub4 flags) {
-    return vsk::pending_call(const_cast<void *>(static_cast<const void *>(svchp)), errhp, OCI_FNCODE_TRANSSTART, svchp, errhp, timeout, flags);
-}
-
 VSK_EXPORT sword OCIUnicodeToCharSet(void *envhp, OraText *dst, size_t dstlen, const ub2 *src, size_t srclen, size_t *rsize) {
     return vsk::pending_call(nullptr, nullptr, 0, envhp, dst, dstlen, src, srclen, rsize);
 }
