@@ -12,6 +12,7 @@
 #include "env/trace.h"
 #include "nls/env_text.h"
 #include "stmt/call_block.h"
+#include "stmt/cursors.h"
 #include "stmt/records.h"
 #include "stmt/server_statement.h"
 #include "stmt/statement_text.h"
@@ -212,6 +213,9 @@ VSK_EXPORT sword OCIStmtRelease(OCIStmt *stmtp, OCIError *errhp, const OraText *
     if (!is_kind(env, HANDLE_OCIEnv)) return OCI_INVALID_HANDLE;
     auto work = [&]() -> sword {
         _ClearErrorHandle(errhp);
+        // Its rows are not wanted any more: the cursor closes (ending a transaction that
+        // only this query used), the prepared statement stays for the next execution.
+        if (stmtp->cursor && stmtp->cursor->state != Cursor::CLOSED) closePortal(stmtp->cursor, errhp);
         // A statement never cached has no service context: it is released as uncached.
         if (is_kind(svc, HANDLE_OCISvcCtx) && svc->stmtCacheEnabled) {
             if (!stmtp->checkedOut) return AddErrorRecord(errhp, OCI_ERROR, kErrReleaseBeforePrepare2), OCI_ERROR;

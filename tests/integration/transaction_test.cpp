@@ -353,6 +353,17 @@ TEST_F(Transactions, ReaderLeavesNoTransactionOpen) {
     stmt_ = nullptr;
     ASSERT_EQ(OCIHandleAlloc(env_, reinterpret_cast<void **>(&stmt_), OCI_HTYPE_STMT, 0, nullptr), OCI_SUCCESS);
     EXPECT_EQ(session_state(), "idle");
+    // Released, as drivers release every statement after use.
+    OCIStmt *cached = nullptr;
+    const std::string sql = "select id from tx_t order by id";
+    ASSERT_EQ(OCIStmtPrepare2(svc_, &cached, err_, ot(sql), len(sql), nullptr, 0, OCI_NTV_SYNTAX, OCI_DEFAULT),
+              OCI_SUCCESS);
+    OCIDefine *d = nullptr;
+    ASSERT_EQ(OCIDefineByPos(cached, &d, err_, 1, buf, 8, SQLT_STR, nullptr, nullptr, nullptr, OCI_DEFAULT), OCI_SUCCESS);
+    ASSERT_EQ(execute(1, OCI_DEFAULT, cached), OCI_SUCCESS) << error().second;
+    EXPECT_EQ(session_state(), "idle in transaction");
+    ASSERT_EQ(OCIStmtRelease(cached, err_, nullptr, 0, OCI_DEFAULT), OCI_SUCCESS);
+    EXPECT_EQ(session_state(), "idle");
     ASSERT_TRUE(exec_ok("SET lock_timeout = '5s'; DROP TABLE tx_t; RESET lock_timeout"));
 }
 
