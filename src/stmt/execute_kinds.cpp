@@ -9,7 +9,6 @@
 #include "pqx/extended.h"
 #include "pqx/pg_error.h"
 #include "pqx/statement_rollback.h"
-#include "pqx/transaction.h"
 #include "stmt/bind_values.h"
 #include "stmt/cursors.h"
 #include "stmt/execute.h"
@@ -158,12 +157,6 @@ sword ExecuteDMLStmt(OCIServer *server, OCIStmt *stmt, OCIError *errhp, ub4 iter
     ParamArrays arrays;
     for (ub4 i = rowoff; i < iters; ++i) {
         ClearOCIStmtResultset(server, stmt);
-        // Each row stands alone: a failure undoes that row only, with statement-level
-        // rollback, and the rows before it stay.
-        if (i > rowoff) {
-            pqx::end_statement(conn, true);
-            pqx::begin_statement(conn, pqx::StatementKind::Other);
-        }
         if (stmt->paramCount) {
             const int collected = GetOCIBindData(stmt, errhp, i);
             if (collected < 0 || collected > 1) return collected < 0 ? OCI_ERROR : collected;
