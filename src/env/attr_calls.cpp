@@ -22,6 +22,7 @@ AttrGetter getter_for(ub4 type) noexcept {
     case OCI_HTYPE_TRANS: return Get_OCITrans;
     case OCI_HTYPE_SPOOL: return Get_OCISPool;
     case OCI_DTYPE_PARAM: return Get_OCIParam;
+    case OCI_HTYPE_ERROR: return Get_OCIError;
     default: return nullptr;
     }
 }

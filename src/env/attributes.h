@@ -30,6 +30,7 @@ sword Get_OCITrans(void *, void *, ub4 *, ub4, OCIError *) noexcept;
 sword Set_OCITrans(void *, void *, ub4, ub4, OCIError *) noexcept;
 sword Get_OCIBind(void *, void *, ub4 *, ub4, OCIError *) noexcept;
 sword Set_OCIBind(void *, void *, ub4, ub4, OCIError *) noexcept;
+sword Get_OCIError(void *, void *, ub4 *, ub4, OCIError *) noexcept;
 sword Get_OCIDescribe(void *, void *, ub4 *, ub4, OCIError *) noexcept;
 sword Get_OCIParam(void *, void *, ub4 *, ub4, OCIError *) noexcept;
 

@@ -5,6 +5,7 @@
 
 #include <cstdarg>
 #include <string>
+#include <vector>
 
 #include "env/handle.h"
 #include "env/list.h"
@@ -32,6 +33,13 @@ struct ErrorRecord {
 // Size of the scratch and work texts, terminator included.
 constexpr std::size_t kMessageTextSize = 1024;
 
+// A row of an array DML run with OCI_BATCH_ERRORS that failed: its 0-based iteration and
+// the record of its failure.
+struct BatchError {
+    ub4 row = 0;
+    ErrorRecord record;
+};
+
 }  // namespace vsk
 
 struct OCIError {
@@ -39,6 +47,11 @@ struct OCIError {
     vsk::PtrList<vsk::ErrorRecord> records;
     char messageText[vsk::kMessageTextSize];
     ub4 noticeReceived;
+    // The failed rows of the last array DML run with OCI_BATCH_ERRORS on this handle; kept
+    // until the next execution, since reading them is a call that clears the records.
+    std::vector<vsk::BatchError> batchErrors;
+    // On a handle OCIParamGet filled with one of those rows: its iteration.
+    ub4 dmlRowOffset;
 };
 
 namespace vsk {

@@ -129,6 +129,7 @@ constexpr MessageRow kMessages[] = {
     {24370, "VSK-24370: piecewise operation is invalid"},
     {24373, "VSK-24373: statement length is invalid"},
     {24374, "VSK-24374: define not available to execute or fetch"},
+    {24381, "VSK-24381: error(s) in array DML"},
     {24391, "VSK-24391: fetch operation is illegal"},
     {24421, "VSK-24421: cannot release session with OCISessionRelease"},
     {24431, "VSK-24431: non-existent statement in cache"},

@@ -33,6 +33,9 @@ struct PreparedStatement {
     // Rows of its whole result as a cursor's first FETCH found them, when that was all
     // there was; -1 when unknown or more. Such a statement is next run at once.
     int smallRows = -1;
+    // The parameter types the server settled on, once asked for (bulk.h).
+    bool typesKnown = false;
+    std::vector<Oid> serverTypes;
 };
 
 // Kept with the libpq connection (instance data) and released with it.
@@ -136,6 +139,8 @@ struct ConnState {
         int commands = 0;
     };
     std::optional<ReadAhead> inFlight;
+    // Array type of each element type asked about (0: none).
+    std::unordered_map<Oid, Oid> arrayTypes;
     // Results already read, handed out by get_result before anything from the server.
     std::deque<ResultPtr> ready;
     // Parameters of the CALL in flight whose tuples are its OUT values.

@@ -12,41 +12,39 @@ namespace {
 
 constexpr const char *kUnexpectedError = "Unexpected error";
 
-sword add_unexpected_error(void *handle, sword severity) noexcept {
-    if (!is_kind(handle, HANDLE_OCIError)) return OCI_INVALID_HANDLE;
-    return AddErrorRecordMsg(handle, severity, kUnexpectedError);
-}
-
 }  // namespace
+
+ErrorRecord pg_error_record(sword severity, const PGresult *result) {
+    ErrorRecord rec;
+    rec.severity = severity;
+    const char *sqlstate = result ? PQresultErrorField(result, PG_DIAG_SQLSTATE) : nullptr;
+    // Connection failures carry no server text worth showing; the connection is gone.
+    if (result && (!sqlstate || std::strncmp(sqlstate, "08", 2) == 0)) {
+        rec.content = ERR_HAS_SEVERITY | ERR_HAS_MSG;
+        rec.msg = kUnexpectedError;
+        return rec;
+    }
+    rec.content = ERR_HAS_SEVERITY | ERR_HAS_CODE | ERR_HAS_MSG | ERR_HAS_SQLSTATE | ERR_HAS_PG_MSG;
+    if (!result) {
+        std::memcpy(rec.sqlstate, "08P01", 6);
+        rec.msg = rec.pg_msg = "Unexpected NULL PGresult";
+        return rec;
+    }
+    const int number = sqlstate_number(sqlstate);
+    const char *primary = PQresultErrorField(result, PG_DIAG_MESSAGE_PRIMARY);
+    rec.errcode = static_cast<ub4>(number);
+    std::strncpy(rec.sqlstate, sqlstate, 5);
+    rec.sqlstate[5] = 0;
+    rec.pg_msg = primary ? primary : "";
+    rec.msg = number != 0 ? std::string(o2pGetErrorText(static_cast<ub4>(number))) : rec.pg_msg;
+    return rec;
+}
 
 sword AddPGErrorRecord(void *handle, sword severity, const PGresult *result) noexcept {
     if (!handle) return OCI_ERROR;
+    if (!is_kind(handle, HANDLE_OCIError)) return OCI_INVALID_HANDLE;
     try {
-        if (!result) {
-            ErrorRecord rec;
-            rec.content = ERR_HAS_SEVERITY | ERR_HAS_CODE | ERR_HAS_MSG | ERR_HAS_SQLSTATE | ERR_HAS_PG_MSG;
-            rec.severity = severity;
-            std::memcpy(rec.sqlstate, "08P01", 6);
-            rec.msg = rec.pg_msg = "Unexpected NULL PGresult";
-            return AppendErrorRecord(handle, std::move(rec));
-        }
-        const char *sqlstate = PQresultErrorField(result, PG_DIAG_SQLSTATE);
-        if (!sqlstate) return add_unexpected_error(handle, severity);
-        int number = sqlstate_number(sqlstate);
-        if (!is_kind(handle, HANDLE_OCIError)) return OCI_INVALID_HANDLE;
-        // Connection failures carry no server text worth showing; the connection is gone.
-        if (std::strncmp(sqlstate, "08", 2) == 0) return add_unexpected_error(handle, severity);
-
-        const char *primary = PQresultErrorField(result, PG_DIAG_MESSAGE_PRIMARY);
-        ErrorRecord rec;
-        rec.content = ERR_HAS_SEVERITY | ERR_HAS_CODE | ERR_HAS_MSG | ERR_HAS_SQLSTATE | ERR_HAS_PG_MSG;
-        rec.severity = severity;
-        rec.errcode = static_cast<ub4>(number);
-        std::strncpy(rec.sqlstate, sqlstate, 5);
-        rec.sqlstate[5] = 0;
-        rec.pg_msg = primary ? primary : "";
-        rec.msg = number != 0 ? std::string(o2pGetErrorText(static_cast<ub4>(number))) : rec.pg_msg;
-        return AppendErrorRecord(handle, std::move(rec));
+        return AppendErrorRecord(handle, pg_error_record(severity, result));
     } catch (...) {
         return OCI_INVALID_HANDLE;
     }

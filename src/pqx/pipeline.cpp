@@ -36,6 +36,50 @@ void Pipeline::send_prepare(const char *stmtName, const char *query, int nParams
     if (sent_ok_) ++commands_;
 }
 
+void Pipeline::send_describe_prepared(const char *stmtName) noexcept {
+    if (!ok()) return;
+    sent_ok_ = PQsendDescribePrepared(conn_, stmtName) == 1;
+    if (sent_ok_) ++commands_;
+}
+
+void Pipeline::sync() noexcept {
+    if (!ok()) return;
+    sent_ok_ = PQpipelineSync(conn_) == 1;
+    if (sent_ok_) ++syncs_;
+}
+
+PGresult *Pipeline::next_result() noexcept {
+    // A broken connection answers null twice in a row: no result will come.
+    for (int nulls = 0; nulls < 2;) {
+        PGresult *r = PQgetResult(conn_);
+        if (!r) {
+            ++nulls;
+            continue;
+        }
+        if (PQresultStatus(r) != PGRES_PIPELINE_SYNC) return r;
+        PQclear(r);
+        --syncs_;
+        nulls = 0;
+    }
+    return nullptr;
+}
+
+void Pipeline::leave() noexcept {
+    // Everything up to the last synchronisation point, also after a failed send.
+    for (int nulls = 0; syncs_ > 0 && nulls < 2;) {
+        PGresult *r = PQgetResult(conn_);
+        if (!r) {
+            ++nulls;
+            continue;
+        }
+        nulls = 0;
+        if (PQresultStatus(r) == PGRES_PIPELINE_SYNC) --syncs_;
+        PQclear(r);
+    }
+    PQexitPipelineMode(conn_);
+    entered_ = false;
+}
+
 std::vector<ResultPtr> collect_pipeline(PGconn *conn, int commands) noexcept {
     std::vector<ResultPtr> results;
     try {

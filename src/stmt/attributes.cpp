@@ -14,7 +14,7 @@ bool valid_cursor_tx_mode(ub4 v) noexcept { return v == 0 || v == 5 || v == 6; }
 
 // Rows seen on an open cursor, else the rows a DML execution processed, else the rows
 // or affected rows of the last result, else the rows of the last array operation.
-ub4 row_count(const OCIStmt *stmt) noexcept {
+ub8 row_count(const OCIStmt *stmt) noexcept {
     if (stmt->cursor && stmt->cursor->state != Cursor::CLOSED) return stmt->cursor->rowsSeen;
     // Every iteration of the last execution: the rows each one processed, added up.
     if (stmt->stmtType == OCI_STMT_INSERT || stmt->stmtType == OCI_STMT_UPDATE || stmt->stmtType == OCI_STMT_DELETE)
@@ -43,7 +43,15 @@ sword Get_OCIStmt(void *h, void *attributep, ub4 *sizep, ub4 attrtype, OCIError 
         *static_cast<void **>(attributep) = stmt->hdr.parenth;
         return OCI_SUCCESS;
     case OCI_ATTR_ROW_COUNT:
-        put_attr<ub4>(attributep, sizep, row_count(stmt));
+        put_attr<ub4>(attributep, sizep, static_cast<ub4>(row_count(stmt)));
+        return OCI_SUCCESS;
+    case OCI_ATTR_UB8_ROW_COUNT:
+        put_attr<ub8>(attributep, sizep, row_count(stmt));
+        return OCI_SUCCESS;
+    case OCI_ATTR_DML_ROW_COUNT_ARRAY:
+        // The counts stay the statement's, valid until its next execution.
+        *static_cast<ub8 **>(attributep) = stmt->rowCounts.empty() ? nullptr : stmt->rowCounts.data();
+        if (sizep) *sizep = static_cast<ub4>(stmt->rowCounts.size());
         return OCI_SUCCESS;
     case OCI_ATTR_PARAM_COUNT:
         put_attr<ub4>(attributep, sizep,
@@ -154,6 +162,22 @@ sword Set_OCITrans(void *h, void *attributep, ub4 size, ub4 attrtype, OCIError *
 }
 
 sword Get_OCIBind(void *, void *, ub4 *, ub4, OCIError *) noexcept { return OCI_ERROR; }
+
+// Error handles answer what an array DML with OCI_BATCH_ERRORS left on them.
+sword Get_OCIError(void *h, void *attributep, ub4 *sizep, ub4 attrtype, OCIError *errhp) noexcept {
+    if (!is_kind(h, HANDLE_OCIError) || !attributep) return OCI_INVALID_HANDLE;
+    auto *err = static_cast<OCIError *>(h);
+    switch (attrtype) {
+    case OCI_ATTR_NUM_DML_ERRORS:
+        put_attr<ub4>(attributep, sizep, static_cast<ub4>(err->batchErrors.size()));
+        return OCI_SUCCESS;
+    case OCI_ATTR_DML_ROW_OFFSET:
+        put_attr<ub4>(attributep, sizep, err->dmlRowOffset);
+        return OCI_SUCCESS;
+    default:
+        return refuse_attr(errhp, kErrAttrInvalid);
+    }
+}
 sword Set_OCIBind(void *, void *, ub4, ub4, OCIError *) noexcept { return OCI_ERROR; }
 
 // Describe and parameter attributes come with describe support; until then every number is refused.

@@ -18,6 +18,7 @@
 #include "stmt/cursors.h"
 #include "stmt/execute.h"
 #include "stmt/implicit_tx.h"
+#include "stmt/insert_shape.h"
 #include "stmt/placeholders.h"
 #include "stmt/records.h"
 #include "stmt/server_names.h"
@@ -64,6 +65,7 @@ sword prepare_on_server(OCIServer *server, OCIStmt *stmt, OCIError *errhp) {
     const std::string name = next_statement_name();
     const std::string &text = stmt->isCall ? stmt->rewrittenText : stmt->stmtText;
     PGresult *r = nullptr;
+    stmt->insertTarget.clear();
     {
         pqx::NoticeScope notices(conn, errhp);
         if (stmt->binds.empty()) {
@@ -87,6 +89,7 @@ sword prepare_on_server(OCIServer *server, OCIStmt *stmt, OCIError *errhp) {
                 r = pqx::PQprepareOut(conn, name.c_str(), rw.pg_query.c_str(), n, types, modes.data());
             } else {
                 r = pqx::prepare(conn, name.c_str(), rw.pg_query.c_str(), n, types);
+                if (stmt->stmtType == OCI_STMT_INSERT) stmt->insertTarget = insert_values_target(rw.pg_query, stmt->paramCount);
             }
         }
     }

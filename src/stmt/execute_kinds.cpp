@@ -9,6 +9,7 @@
 #include "pqx/extended.h"
 #include "pqx/pg_error.h"
 #include "pqx/statement_rollback.h"
+#include "stmt/array_dml.h"
 #include "stmt/bind_values.h"
 #include "stmt/cursors.h"
 #include "stmt/execute.h"
@@ -67,10 +68,10 @@ sword execute_query(OCIServer *server, OCIStmt *stmt, OCIError *errhp, ub4 iters
 // The parameters of every iteration have the same shape: one bind per server parameter.
 bool params_consistent(const OCIStmt *stmt) { return stmt->paramBinds.size() == stmt->paramCount; }
 
-// Rows of an array INSERT or UPDATE. One server execution per row until array
-// operations have their own path.
-sword execute_array_dml(OCIServer *server, OCIStmt *stmt, OCIError *errhp, ub4 iters, ub4 rowoff) {
-    return ExecuteDMLStmt(server, stmt, errhp, iters, rowoff);
+// Several rows, or modes that ask about each row, go as one array operation.
+bool array_path(const OCIStmt *stmt, ub4 iters, ub4 rowoff) {
+    return stmt->arrayOfStruct || (iters > rowoff && iters - rowoff >= 2) ||
+           (stmt->execMode & (OCI_BATCH_ERRORS | OCI_RETURN_ROW_COUNT_ARRAY));
 }
 
 sword execute_block(OCIServer *server, OCIStmt *stmt, OCIError *errhp, ub4 iters, ub4 rowoff) {
@@ -174,7 +175,7 @@ sword ExecuteDMLStmt(OCIServer *server, OCIStmt *stmt, OCIError *errhp, ub4 iter
         if (status == PGRES_TUPLES_OK)
             return failure_text(server, stmt, errhp, "Support for RETURNING clause is not yet implemented");
         if (status != PGRES_COMMAND_OK) return server_failure(server, stmt, errhp);
-        stmt->rowCount += static_cast<ub4>(std::strtoul(PQcmdTuples(stmt->result), nullptr, 10));
+        stmt->rowCount += std::strtoull(PQcmdTuples(stmt->result), nullptr, 10);
         rc = with_notices(errhp, OCI_SUCCESS);
     }
     return rc;
@@ -193,11 +194,10 @@ sword ExecuteOCIStmt(OCIServer *server, OCIStmt *stmt, OCIError *errhp, ub4 iter
             return execute_query(server, stmt, errhp, iters, rowoff);
         case OCI_STMT_UPDATE:
         case OCI_STMT_INSERT:
-            rc = stmt->arrayOfStruct || (iters > rowoff && iters - rowoff >= 2) ? execute_array_dml(server, stmt, errhp, iters, rowoff)
-                                                            : ExecuteDMLStmt(server, stmt, errhp, iters, rowoff);
-            break;
         case OCI_STMT_DELETE:
-            rc = ExecuteDMLStmt(server, stmt, errhp, iters, rowoff);
+            rc = array_path(stmt, iters, rowoff)
+                     ? ExecuteBulkInsertUpdateStmt(server, stmt, errhp, iters, rowoff, stmt->execMode)
+                     : ExecuteDMLStmt(server, stmt, errhp, iters, rowoff);
             break;
         case OCI_STMT_BEGIN:
         case OCI_STMT_DECLARE:

@@ -120,8 +120,13 @@ struct OCIStmt {
     // A prefetched batch: its rows and the next one to hand out.
     ub4 prefetchCount;
     ub4 prefetchIndex;
-    // Rows of the last array operation.
-    ub4 rowCount;
+    // Rows the last DML execution processed, added up over its iterations, and each
+    // iteration's own (OCI_RETURN_ROW_COUNT_ARRAY).
+    ub8 rowCount;
+    std::vector<ub8> rowCounts;
+    // "INSERT INTO <table> [(<columns>)]" of an INSERT of placeholders only, whose rows
+    // can go as arrays.
+    std::string insertTarget;
     // Non-blocking execution in progress.
     ub1 bulkActive;
     ub1 asyncWaiting;

@@ -30,7 +30,9 @@ protected:
         ASSERT_EQ(OCIHandleAlloc(env_, reinterpret_cast<void **>(&other_), OCI_HTYPE_STMT, 0, nullptr), OCI_SUCCESS);
     }
     void TearDown() override {
-        OciSessionTest::TearDown();
+        // The session first: its locks would keep the tables.
+        if (svc_) OCILogoff(svc_, err_);
+        svc_ = nullptr;
         vsk::test::PgResult left = exec("SELECT gid FROM pg_prepared_xacts WHERE database = current_database()");
         for (int i = 0; i < PQntuples(left.get()); ++i) {
             std::string gid = PQgetvalue(left.get(), i, 0);
@@ -39,6 +41,7 @@ protected:
             exec_ok("ROLLBACK PREPARED '" + quoted + "'");
         }
         exec_ok("DROP TABLE IF EXISTS tx_t; DROP PROCEDURE IF EXISTS tx_fail()");
+        OciSessionTest::TearDown();
     }
 
     // INSERT INTO tx_t of one id through a statement of its own; its result.

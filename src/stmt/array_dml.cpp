@@ -1,0 +1,164 @@
+#include "stmt/array_dml.h"
+
+#include <cstdlib>
+#include <cstring>
+#include <vector>
+
+#include "connect/records.h"
+#include "env/error.h"
+#include "env/trace.h"
+#include "pqx/bulk.h"
+#include "pqx/pg_error.h"
+#include "stmt/bind_values.h"
+#include "stmt/execute.h"
+#include "stmt/implicit_tx.h"
+#include "stmt/records.h"
+
+namespace vsk {
+
+namespace {
+
+constexpr ub4 kErrMemory = 27102;
+constexpr ub4 kErrArrayDml = 24381;
+constexpr ub4 kErrNoMemory = 16506;
+constexpr ub4 kErrBadParam = 24334;
+
+// The converted values of every row, packed one after the other (text values with their
+// terminator), so that a large array costs about its own size.
+class RowStore {
+public:
+    RowStore(std::size_t params, std::size_t rows) : params_(params) {
+        offsets_.reserve(params * rows);
+        lengths_.reserve(params * rows);
+        formats_.reserve(params * rows);
+    }
+
+    // The binds' values of the current iteration, in server parameter order.
+    void add_row(const OCIStmt *stmt) {
+        for (const OCIBind *b : stmt->paramBinds) {
+            if (!b || !b->pgValue) {
+                offsets_.push_back(0);
+                lengths_.push_back(-1);
+                formats_.push_back(0);
+                continue;
+            }
+            offsets_.push_back(arena_.size());
+            lengths_.push_back(static_cast<int>(b->pgLength));
+            formats_.push_back(b->pgFormat);
+            arena_.insert(arena_.end(), b->pgValue, b->pgValue + b->pgLength);
+            if (b->pgFormat != 1) arena_.push_back('\0');
+        }
+    }
+
+    void row(int r, const char **values, int *lengths, int *formats) const {
+        const std::size_t base = static_cast<std::size_t>(r) * params_;
+        for (std::size_t p = 0; p < params_; ++p) {
+            const int n = lengths_[base + p];
+            values[p] = n < 0 ? nullptr : arena_.data() + offsets_[base + p];
+            lengths[p] = n < 0 ? 0 : n;
+            formats[p] = formats_[base + p];
+        }
+    }
+
+private:
+    std::size_t params_;
+    std::vector<char> arena_;
+    std::vector<std::size_t> offsets_;
+    std::vector<int> lengths_;
+    std::vector<unsigned char> formats_;
+};
+
+sword server_failure(OCIServer *server, OCIError *errhp, PGresult *r) {
+    AddPGErrorRecord(errhp, OCI_ERROR, r);
+    PQclear(r);
+    ROLLBACK_TRANSACTION(server);
+    return OCI_ERROR;
+}
+
+}  // namespace
+
+sword ExecuteBulkInsertUpdateStmt(OCIServer *server, OCIStmt *stmt, OCIError *errhp, ub4 iters, ub4 rowoff,
+                                  ub4 mode) noexcept {
+    stmt->rowCount = 0;
+    stmt->rowCounts.clear();
+    errhp->batchErrors.clear();
+    if (iters <= rowoff) return OCI_SUCCESS;
+    if (stmt->paramBinds.size() != stmt->paramCount) return OCI_ERROR;
+    const int nRows = static_cast<int>(iters - rowoff);
+    const int nParams = static_cast<int>(stmt->paramCount);
+    try {
+        RowStore rows(stmt->paramCount, iters - rowoff);
+        bool warned = false;
+        try {
+            for (ub4 i = rowoff; i < iters; ++i) {
+                if (nParams) {
+                    const int rc = GetOCIBindData(stmt, errhp, i);
+                    if (rc < 0 || rc > 1) return rc < 0 ? OCI_ERROR : rc;
+                    warned = warned || rc == 1;
+                }
+                rows.add_row(stmt);
+            }
+        } catch (const std::bad_alloc &) {
+            release_binds_pgdata(stmt);
+            return AddErrorRecord(errhp, OCI_ERROR, kErrMemory), OCI_ERROR;
+        }
+        release_binds_pgdata(stmt);
+        PGconn *conn = server->conn;
+        const pqx::RowSource source = [&](int r, const char **v, int *l, int *f) { rows.row(r, v, l, f); };
+        const bool batchErrors = mode & OCI_BATCH_ERRORS;
+        const bool countArray = mode & OCI_RETURN_ROW_COUNT_ARRAY;
+        // One INSERT over arrays where nothing asks about single rows; should it fail, the
+        // rows one by one tell which row failed and how.
+        if (!stmt->insertTarget.empty() && nRows >= 2 && !batchErrors && !countArray) {
+            const std::vector<Oid> types = pqx::parameter_types(conn, stmt->preparedName.c_str());
+            if (types.size() == stmt->paramCount) {
+                PGresult *r = pqx::exec_insert_unnest(conn, errhp, stmt->insertTarget, types, nRows, source);
+                if (PQresultStatus(r) == PGRES_COMMAND_OK) {
+                    stmt->rowCount = std::strtoull(PQcmdTuples(r), nullptr, 10);
+                    PQclear(r);
+                    return with_notices(errhp, warned ? OCI_SUCCESS_WITH_INFO : OCI_SUCCESS);
+                }
+                if (r) ocitrace(TRACE_EXECUTE, "arrayDML", "array insert failed; running the rows one by one\n");
+                PQclear(r);
+            }
+        }
+        pqx::BulkOutcome out;
+        PGresult *r = pqx::exec_bulk(conn, errhp, stmt->preparedName.c_str(), nParams, nRows, source,
+                                     batchErrors ? pqx::BulkErrors::Skip : pqx::BulkErrors::Stop, countArray, &out);
+        stmt->rowCount = out.affected;
+        if (countArray) stmt->rowCounts.assign(out.perRow.begin(), out.perRow.end());
+        if (!r) return AddErrorRecord(errhp, OCI_ERROR, kErrMemory), OCI_ERROR;
+        if (PQresultStatus(r) != PGRES_COMMAND_OK) return server_failure(server, errhp, r);
+        PQclear(r);
+        if (!out.failures.empty()) {
+            for (const pqx::BulkOutcome::Failure &f : out.failures)
+                errhp->batchErrors.push_back(
+                    BatchError{rowoff + static_cast<ub4>(f.row), pg_error_record(OCI_ERROR, f.result.get())});
+            AddErrorRecord(errhp, OCI_SUCCESS_WITH_INFO, kErrArrayDml);
+            errhp->noticeReceived = 0;
+            return OCI_SUCCESS_WITH_INFO;
+        }
+        return with_notices(errhp, warned ? OCI_SUCCESS_WITH_INFO : OCI_SUCCESS);
+    } catch (...) {
+        release_binds_pgdata(stmt);
+        return AddErrorRecord(errhp, OCI_ERROR, kErrNoMemory), OCI_ERROR;
+    }
+}
+
+sword batch_error_param(OCIError *source, OCIError *errhp, void **parmdpp, ub4 pos) noexcept {
+    if (!parmdpp || !is_kind(*parmdpp, HANDLE_OCIError)) return OCI_INVALID_HANDLE;
+    auto *target = static_cast<OCIError *>(*parmdpp);
+    if (pos >= source->batchErrors.size()) return AddErrorRecord(errhp, OCI_ERROR, kErrBadParam), OCI_ERROR;
+    try {
+        // Copied before the target is cleared: source and target may be one handle.
+        BatchError e = source->batchErrors[pos];
+        _ClearErrorHandle(target);
+        target->dmlRowOffset = e.row;
+        AppendErrorRecord(target, std::move(e.record));
+        return OCI_SUCCESS;
+    } catch (...) {
+        return AddErrorRecord(errhp, OCI_ERROR, kErrNoMemory), OCI_ERROR;
+    }
+}
+
+}  // namespace vsk
