@@ -54,7 +54,7 @@ void put32(std::string &out, std::uint32_t v) {
 // One array parameter from column p of every row: the binary array form where every cell
 // is binary (or text of a type whose binary form is its text), else the text form.
 // False when the cells mix binary and text.
-bool build_array(int p, int nParams, int nRows, Oid elementType, const RowSource &source, std::string *out,
+bool build_array(int p, int nRows, Oid elementType, const RowSource &source, std::string *out,
                  int *format, std::vector<const char *> &values, std::vector<int> &lengths,
                  std::vector<int> &formats) {
     bool anyBinary = false, anyText = false, anyNull = false;
@@ -241,7 +241,7 @@ PGresult *exec_insert_unnest(PGconn *conn, void *errhp, const std::string &targe
         std::vector<int> paramLengths(params.size()), paramFormats(params.size());
         std::string sql = target + " SELECT * FROM unnest(";
         for (int p = 0; p < n; ++p) {
-            if (!build_array(p, n, nRows, elementTypes[p], source, &data[p], &paramFormats[p], values, lengths, formats))
+            if (!build_array(p, nRows, elementTypes[p], source, &data[p], &paramFormats[p], values, lengths, formats))
                 return nullptr;
             params[p] = data[p].data();
             paramLengths[p] = static_cast<int>(data[p].size());
