@@ -19,6 +19,7 @@ using vsk::test::ot;
 
 constexpr int kThreads = 4;
 constexpr int kRounds = 40;
+constexpr int kArrayRows = 50;
 
 class Threads : public vsk::test::OciSessionTest {
 protected:
@@ -79,6 +80,18 @@ protected:
                 ++failures;
             }
         }
+        // An array of rows in one execution.
+        int ts[kArrayRows], ids[kArrayRows];
+        for (int i = 0; i < kArrayRows; ++i) {
+            ts[i] = t;
+            ids[i] = 1000 + i;
+        }
+        const std::string many = "insert into th_rows values (:t, :i, 'array')";
+        OCIStmtPrepare(ins, err, ot(many), len(many), OCI_NTV_SYNTAX, OCI_DEFAULT);
+        OCIBindByName(ins, &b, err, ot(":t"), 2, ts, sizeof ts[0], SQLT_INT, nullptr, nullptr, nullptr, 0, nullptr, 0);
+        OCIBindByName(ins, &b, err, ot(":i"), 2, ids, sizeof ids[0], SQLT_INT, nullptr, nullptr, nullptr, 0, nullptr, 0);
+        if (OCIStmtExecute(svc, ins, err, kArrayRows, 0, nullptr, nullptr, OCI_COMMIT_ON_SUCCESS) != OCI_SUCCESS)
+            ++failures;
         OCILogoff(svc, err);
         OCIHandleFree(env, OCI_HTYPE_ENV);
         return failures;
@@ -92,7 +105,7 @@ TEST_F(Threads, SeparateConnectionsRunStatementsAtOnce) {
     for (int t = 0; t < kThreads; ++t) threads.emplace_back([&, t] { failures[t] = worker(t); });
     for (auto &th : threads) th.join();
     for (int t = 0; t < kThreads; ++t) EXPECT_EQ(failures[t], 0) << "thread " << t << ", first: " << first_failure_[t];
-    EXPECT_EQ(side_value("SELECT count(DISTINCT (t, i)) FROM th_rows"), std::to_string(kThreads * kRounds));
+    EXPECT_EQ(side_value("SELECT count(DISTINCT (t, i)) FROM th_rows"), std::to_string(kThreads * (kRounds + kArrayRows)));
 }
 
 }  // namespace
