@@ -139,6 +139,20 @@ struct ConnState {
         int commands = 0;
     };
     std::optional<ReadAhead> inFlight;
+    // Non-blocking execution (pqx/async.h): an answer awaited, and an array in progress
+    // in pipeline mode.
+    bool asyncPending = false;
+    struct BulkSend {
+        std::string stmtName;
+        int nParams = 0;
+        std::vector<int> formats;
+        bool finishSent = false;
+        // The null that ends a command's results is still to be read.
+        bool afterResult = false;
+        unsigned long long affected = 0;
+        ResultPtr failure;
+    };
+    std::optional<BulkSend> bulk;
     // Array type of each element type asked about (0: none).
     std::unordered_map<Oid, Oid> arrayTypes;
     // Results already read, handed out by get_result before anything from the server.

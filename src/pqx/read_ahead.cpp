@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "env/trace.h"
+#include "pqx/async.h"
 #include "pqx/command.h"
 #include "pqx/pipeline.h"
 #include "pqx/result_rows.h"
@@ -81,7 +82,9 @@ void read_ahead(PGconn *conn, ConnState *state, const std::string &portal, int c
 }
 
 void settle_read_ahead(PGconn *conn, ConnState *state) noexcept {
-    if (!conn || !state || !state->inFlight) return;
+    if (!conn || !state) return;
+    if (state->asyncPending || state->bulk) settle_async(conn, state);
+    if (!state->inFlight) return;
     const ConnState::ReadAhead ra = std::move(*state->inFlight);
     state->inFlight.reset();
     std::vector<std::string> notices;

@@ -13,6 +13,7 @@
 #include "stmt/execute.h"
 #include "stmt/implicit_tx.h"
 #include "stmt/records.h"
+#include "stmt/row_store.h"
 
 namespace vsk {
 
@@ -22,51 +23,6 @@ constexpr ub4 kErrMemory = 27102;
 constexpr ub4 kErrArrayDml = 24381;
 constexpr ub4 kErrNoMemory = 16506;
 constexpr ub4 kErrBadParam = 24334;
-
-// The converted values of every row, packed one after the other (text values with their
-// terminator), so that a large array costs about its own size.
-class RowStore {
-public:
-    RowStore(std::size_t params, std::size_t rows) : params_(params) {
-        offsets_.reserve(params * rows);
-        lengths_.reserve(params * rows);
-        formats_.reserve(params * rows);
-    }
-
-    // The binds' values of the current iteration, in server parameter order.
-    void add_row(const OCIStmt *stmt) {
-        for (const OCIBind *b : stmt->paramBinds) {
-            if (!b || !b->pgValue) {
-                offsets_.push_back(0);
-                lengths_.push_back(-1);
-                formats_.push_back(0);
-                continue;
-            }
-            offsets_.push_back(arena_.size());
-            lengths_.push_back(static_cast<int>(b->pgLength));
-            formats_.push_back(b->pgFormat);
-            arena_.insert(arena_.end(), b->pgValue, b->pgValue + b->pgLength);
-            if (b->pgFormat != 1) arena_.push_back('\0');
-        }
-    }
-
-    void row(int r, const char **values, int *lengths, int *formats) const {
-        const std::size_t base = static_cast<std::size_t>(r) * params_;
-        for (std::size_t p = 0; p < params_; ++p) {
-            const int n = lengths_[base + p];
-            values[p] = n < 0 ? nullptr : arena_.data() + offsets_[base + p];
-            lengths[p] = n < 0 ? 0 : n;
-            formats[p] = formats_[base + p];
-        }
-    }
-
-private:
-    std::size_t params_;
-    std::vector<char> arena_;
-    std::vector<std::size_t> offsets_;
-    std::vector<int> lengths_;
-    std::vector<unsigned char> formats_;
-};
 
 sword server_failure(OCIServer *server, OCIError *errhp, PGresult *r) {
     AddPGErrorRecord(errhp, OCI_ERROR, r);
@@ -89,20 +45,8 @@ sword ExecuteBulkInsertUpdateStmt(OCIServer *server, OCIStmt *stmt, OCIError *er
     try {
         RowStore rows(stmt->paramCount, iters - rowoff);
         bool warned = false;
-        try {
-            for (ub4 i = rowoff; i < iters; ++i) {
-                if (nParams) {
-                    const int rc = GetOCIBindData(stmt, errhp, i);
-                    if (rc < 0 || rc > 1) return rc < 0 ? OCI_ERROR : rc;
-                    warned = warned || rc == 1;
-                }
-                rows.add_row(stmt);
-            }
-        } catch (const std::bad_alloc &) {
-            release_binds_pgdata(stmt);
-            return AddErrorRecord(errhp, OCI_ERROR, kErrMemory), OCI_ERROR;
-        }
-        release_binds_pgdata(stmt);
+        const sword collected = collect_rows(stmt, errhp, iters, rowoff, &rows, &warned);
+        if (collected != OCI_SUCCESS) return collected;
         PGconn *conn = server->conn;
         const pqx::RowSource source = [&](int r, const char **v, int *l, int *f) { rows.row(r, v, l, f); };
         const bool batchErrors = mode & OCI_BATCH_ERRORS;

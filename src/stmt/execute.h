@@ -23,6 +23,10 @@ int prepareCursor(OCIServer *server, OCIStmt *stmt, OCIError *errhp, bool reopen
 
 // The first batch, requested by OCIStmtExecute with iters > 0.
 sword fetchResults(OCIServer *server, OCIStmt *stmt, OCIError *errhp, ub4 iters) noexcept;
+// Its size (exact fetch and prefetching count), and its rows, once in stmt->result,
+// handed to the defines.
+ub4 first_batch_size(OCIStmt *stmt, ub4 iters) noexcept;
+sword deliver_first_batch(OCIStmt *stmt, OCIError *errhp, ub4 iters) noexcept;
 // One OCIStmtFetch/OCIStmtFetch2 after the checks.
 sword doFetch(OCIStmt *stmt, OCIError *errhp, ub4 nrows, ub2 orientation, sb4 fetchOffset) noexcept;
 

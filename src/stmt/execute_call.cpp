@@ -15,6 +15,7 @@
 #include "pqx/extended.h"
 #include "pqx/pg_error.h"
 #include "pqx/transaction.h"
+#include "stmt/async_execute.h"
 #include "stmt/cursors.h"
 #include "stmt/execute.h"
 #include "stmt/implicit_tx.h"
@@ -109,15 +110,19 @@ sword prepare_on_server(OCIServer *server, OCIStmt *stmt, OCIError *errhp) {
     return OCI_SUCCESS;
 }
 
-sword run_by_mode(OCIServer *server, OCIStmt *stmt, OCIError *errhp, ub4 iters, ub4 rowoff, ub4 mode) {
-    if (mode == OCI_STMT_SCROLLABLE_READONLY) return ExecuteOCIStmt(server, stmt, errhp, iters, rowoff);
-    if (mode == OCI_PARSE_ONLY) return stmt->serverPrepared ? OCI_SUCCESS : OCI_ERROR;
-    const sword rc = ExecuteOCIStmt(server, stmt, errhp, iters, rowoff);
+// The commits a successful execution asks for.
+sword commit_after(OCIServer *server, const OCIStmt *stmt, ub4 mode, sword rc) {
     if (rc == OCI_SUCCESS || rc == OCI_SUCCESS_WITH_INFO) {
         if (ddl_commit_on()) COMMIT_TRANSACTION(server->conn);
         if (stmt->stmtType != OCI_STMT_SELECT && (mode & OCI_COMMIT_ON_SUCCESS)) COMMIT_TRANSACTION(server->conn);
     }
     return rc;
+}
+
+sword run_by_mode(OCIServer *server, OCIStmt *stmt, OCIError *errhp, ub4 iters, ub4 rowoff, ub4 mode) {
+    if (mode == OCI_STMT_SCROLLABLE_READONLY) return ExecuteOCIStmt(server, stmt, errhp, iters, rowoff);
+    if (mode == OCI_PARSE_ONLY) return stmt->serverPrepared ? OCI_SUCCESS : OCI_ERROR;
+    return commit_after(server, stmt, mode, ExecuteOCIStmt(server, stmt, errhp, iters, rowoff));
 }
 
 // The statement's steps on the server, from its transaction to the commits after it.
@@ -153,8 +158,18 @@ sword execute(OCISvcCtx *svchp, OCIStmt *stmt, OCIError *errhp, ub4 iters, ub4 r
         stmt->result = nullptr;
         if (!is_kind(server, HANDLE_OCIServer)) return OCI_INVALID_HANDLE;
         if (!connection_ok(server)) return AddErrorRecord(errhp, OCI_ERROR, kErrConnectionTerminated), OCI_ERROR;
-        apply_pending_nls(server, stmt, errhp);
-        const sword rc = execute_on(server, stmt, errhp, iters, rowoff, mode);
+        sword rc;
+        bool underway = false;
+        // A non-blocking execution under way is polled; it ends as any other.
+        if (server->nonBlocking) {
+            rc = continue_async(server, stmt, errhp, iters, rowoff, mode, &underway);
+            if (underway && rc != OCI_STILL_EXECUTING) rc = commit_after(server, stmt, stmt->execMode, rc);
+        }
+        if (!underway) {
+            apply_pending_nls(server, stmt, errhp);
+            rc = execute_on(server, stmt, errhp, iters, rowoff, mode);
+        }
+        if (rc == OCI_STILL_EXECUTING) return rc;
         pqx::end_statement(server->conn, rc == OCI_SUCCESS || rc == OCI_SUCCESS_WITH_INFO || rc == OCI_NO_DATA);
         return rc;
     } catch (...) {

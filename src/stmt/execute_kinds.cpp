@@ -10,6 +10,7 @@
 #include "pqx/pg_error.h"
 #include "pqx/statement_rollback.h"
 #include "stmt/array_dml.h"
+#include "stmt/async_execute.h"
 #include "stmt/bind_values.h"
 #include "stmt/cursors.h"
 #include "stmt/execute.h"
@@ -56,7 +57,9 @@ sword execute_simple(OCIServer *server, OCIStmt *stmt, OCIError *errhp) {
 sword execute_query(OCIServer *server, OCIStmt *stmt, OCIError *errhp, ub4 iters, ub4 rowoff) {
     if (rowoff != 0) return AddErrorRecord(errhp, OCI_ERROR, kErrOutOfSequence), OCI_ERROR;
     ClearOCIStmtResultset(server, stmt);
-    if (iters > 0) return fetchResults(server, stmt, errhp, iters);
+    if (iters > 0)
+        return server->nonBlocking ? continueAsyncSelect(server, stmt, errhp, iters, rowoff)
+                                   : fetchResults(server, stmt, errhp, iters);
     const std::string &name = stmt->cursor && !stmt->cursor->portalName.empty() ? stmt->cursor->portalName
                                                                                 : stmt->preparedName;
     stmt->result = pqx::describe_portal(server->conn, name.c_str());
@@ -195,6 +198,10 @@ sword ExecuteOCIStmt(OCIServer *server, OCIStmt *stmt, OCIError *errhp, ub4 iter
         case OCI_STMT_UPDATE:
         case OCI_STMT_INSERT:
         case OCI_STMT_DELETE:
+            if (server->nonBlocking)
+                return array_path(stmt, iters, rowoff)
+                           ? ExecuteAsyncBulkInsertUpdateStmt(server, stmt, errhp, iters, rowoff)
+                           : start_async_dml(server, stmt, errhp, iters, rowoff);
             rc = array_path(stmt, iters, rowoff)
                      ? ExecuteBulkInsertUpdateStmt(server, stmt, errhp, iters, rowoff, stmt->execMode)
                      : ExecuteDMLStmt(server, stmt, errhp, iters, rowoff);

@@ -161,15 +161,21 @@ sword fetchResults(OCIServer *server, OCIStmt *stmt, OCIError *errhp, ub4 iters)
     if (!cursor) return AddErrorRecord_MSG(errhp, OCI_ERROR, kErrNotOpen), OCI_ERROR;
     ocitrace(TRACE_SQL, "fetchResults", "stmtp(%p), svrhp(%p), conn(%p), stmt(%s)\n", static_cast<void *>(stmt),
              static_cast<void *>(server), static_cast<void *>(conn), stmt->stmtText.c_str());
-    const bool exact = stmt->execMode == OCI_EXACT_FETCH;
-    ub4 count = iters;
-    if (exact) {
+    if (fetchRows(server, stmt, errhp, first_batch_size(stmt, iters)) != 0) return OCI_ERROR;
+    return deliver_first_batch(stmt, errhp, iters);
+}
+
+ub4 first_batch_size(OCIStmt *stmt, ub4 iters) noexcept {
+    if (stmt->execMode == OCI_EXACT_FETCH) {
         stmt->prefetchRows = 0;
-        count = iters + 1;
-    } else if (stmt->prefetchRows && iters == 1) {
-        count = stmt->prefetchRows;
+        return iters + 1;
     }
-    if (fetchRows(server, stmt, errhp, count) != 0) return OCI_ERROR;
+    return stmt->prefetchRows && iters == 1 ? stmt->prefetchRows : iters;
+}
+
+sword deliver_first_batch(OCIStmt *stmt, OCIError *errhp, ub4 iters) noexcept {
+    Cursor *cursor = stmt->cursor;
+    const bool exact = stmt->execMode == OCI_EXACT_FETCH;
     ocitrace(TRACE_FETCH, "fetchResults", "stmtp(%p) ntuples(%d) nfields(%d)\n", static_cast<void *>(stmt),
              PQntuples(stmt->result), PQnfields(stmt->result));
     const sword warned = with_notices(errhp, OCI_SUCCESS);

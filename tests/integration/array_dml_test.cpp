@@ -6,8 +6,10 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <chrono>
 #include <cstring>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "oci_session_test.h"
@@ -252,6 +254,90 @@ TEST_F(ArrayDml, RowTriggersFireForEveryRow) {
     ASSERT_EQ(commit(), OCI_SUCCESS);
     EXPECT_EQ(side_value("SELECT count(*) || ' ' || sum(n) FROM ad_log"), "50 1275");
     exec_ok("DROP TRIGGER ad_trg ON ad_t; DROP FUNCTION ad_trg()");
+}
+
+// Non-blocking execution: OCI_STILL_EXECUTING until the server has answered.
+class NonBlocking : public ArrayDml {
+protected:
+    void toggle() {
+        OCIServer *server = nullptr;
+        ASSERT_EQ(OCIAttrGet(svc_, OCI_HTYPE_SVCCTX, &server, nullptr, OCI_ATTR_SERVER, err_), OCI_SUCCESS);
+        ub1 unused = 0;
+        ASSERT_EQ(OCIAttrSet(server, OCI_HTYPE_SERVER, &unused, 0, OCI_ATTR_NONBLOCKING_MODE, err_), OCI_SUCCESS);
+    }
+    // Polls until the execution ends (bounded); its result, and how many polls it took.
+    sword poll(ub4 iters, int *polls, ub4 mode = OCI_DEFAULT) {
+        sword rc = OCI_STILL_EXECUTING;
+        for (*polls = 0; rc == OCI_STILL_EXECUTING && *polls < 100000; ++*polls) {
+            rc = execute(iters, mode);
+            if (rc == OCI_STILL_EXECUTING) std::this_thread::sleep_for(std::chrono::microseconds(200));
+        }
+        return rc;
+    }
+};
+
+TEST_F(NonBlocking, ArrayInsertPollsUntilDone) {
+    toggle();
+    std::vector<int> ids(500);
+    for (int i = 0; i < 500; ++i) ids[i] = i + 1;
+    ASSERT_EQ(prepare("INSERT INTO ad_t (id) VALUES (:1)"), OCI_SUCCESS);
+    bind_pos(1, ids.data(), sizeof(int), SQLT_INT);
+    EXPECT_EQ(execute(500), OCI_STILL_EXECUTING);
+    int polls = 0;
+    EXPECT_EQ(poll(500, &polls), OCI_SUCCESS) << error().second;
+    EXPECT_GE(polls, 1);
+    EXPECT_EQ(attr_ub4(OCI_ATTR_ROW_COUNT), 500u);
+    // A failing array: the failure comes with the poll that finds the answer.
+    EXPECT_EQ(execute(500), OCI_STILL_EXECUTING);
+    EXPECT_EQ(poll(500, &polls), OCI_ERROR);
+    EXPECT_EQ(code(), 1) << error().second;
+    toggle();
+    // A blocking statement after the non-blocking ones.
+    ASSERT_EQ(insert_ids(1, 500), OCI_SUCCESS) << error().second;
+    ASSERT_EQ(commit(), OCI_SUCCESS);
+    EXPECT_EQ(side_value("SELECT count(*) FROM ad_t"), "500");
+}
+
+TEST_F(NonBlocking, SingleDmlAndQueries) {
+    toggle();
+    int id = 7;
+    ASSERT_EQ(prepare("INSERT INTO ad_t (id, name) VALUES (:1, 'seven')"), OCI_SUCCESS);
+    bind_pos(1, &id, sizeof id, SQLT_INT);
+    int polls = 0;
+    sword rc = execute(1);
+    if (rc == OCI_STILL_EXECUTING) rc = poll(1, &polls);
+    EXPECT_EQ(rc, OCI_SUCCESS) << error().second;
+    EXPECT_EQ(attr_ub4(OCI_ATTR_ROW_COUNT), 1u);
+    ASSERT_EQ(commit(), OCI_SUCCESS);
+    rc = execute(1);
+    if (rc == OCI_STILL_EXECUTING) rc = poll(1, &polls);
+    EXPECT_EQ(rc, OCI_ERROR);
+    EXPECT_EQ(code(), 1) << error().second;
+
+    char name[16] = {0};
+    ASSERT_EQ(prepare("select name from ad_t where id = 7"), OCI_SUCCESS);
+    ASSERT_EQ(define_text(1, name, sizeof name), OCI_SUCCESS);
+    EXPECT_EQ(execute(1), OCI_STILL_EXECUTING);
+    EXPECT_EQ(poll(1, &polls), OCI_SUCCESS) << error().second;
+    EXPECT_STREQ(name, "seven");
+    toggle();
+}
+
+TEST_F(NonBlocking, BreakEndsAQueryThatIsStillRunning) {
+    toggle();
+    char v[16];
+    ASSERT_EQ(prepare("select pg_sleep(30)::text"), OCI_SUCCESS);
+    ASSERT_EQ(define_text(1, v, sizeof v), OCI_SUCCESS);
+    const auto start = std::chrono::steady_clock::now();
+    ASSERT_EQ(execute(1), OCI_STILL_EXECUTING);
+    EXPECT_EQ(execute(1), OCI_STILL_EXECUTING);
+    ASSERT_EQ(OCIBreak(svc_, err_), OCI_SUCCESS);
+    EXPECT_EQ(execute(1), OCI_SUCCESS) << error().second;
+    toggle();
+    ASSERT_EQ(insert_ids(1, 3), OCI_SUCCESS) << error().second;
+    ASSERT_EQ(commit(), OCI_SUCCESS);
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(20));
+    EXPECT_EQ(side_value("SELECT count(*) FROM ad_t"), "3");
 }
 
 }  // namespace
