@@ -63,7 +63,7 @@ int null_result(OCIError *errhp, sb2 *indp, ub2 *rcodep) noexcept {
         *indp = -1;
         return 0;
     }
-    AddErrorRecord(errhp, OCI_SUCCESS_WITH_INFO, kErrNullReturned);
+    AddErrorRecord(errhp, OCI_ERROR, kErrNullReturned);
     return 1;
 }
 

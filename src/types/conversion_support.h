@@ -46,6 +46,13 @@ int make_text_value(const char *src, std::size_t n, char **value, ub4 *length, u
 // indicator error 1405 and 1.
 int null_result(OCIError *errhp, sb2 *indp, ub2 *rcodep) noexcept;
 
+// Whether a fetch conversion that left rcode and returned rc met a NULL it had no
+// indicator to report in. The statement then fails (1405 is an error there), although
+// the conversion's own result is 1.
+inline bool null_without_indicator(int rc, const sb2 *indp, ub2 rcode) noexcept {
+    return rc == 1 && !indp && rcode == kErrNullReturned;
+}
+
 // What the indicator reports for a value of which missing bytes did not fit.
 sb2 truncated_length(std::size_t missing) noexcept;
 
