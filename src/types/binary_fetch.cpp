@@ -90,19 +90,29 @@ int copy_bytes(OCIError *errhp, const char *value, int length, void *dst, ub4 *l
     return 1;
 }
 
-// Bytes into a binary target after its length prefix of width bytes (0: none): decoded
-// from text, or copied when the value already is raw bytes.
-int binary_target(OCIError *errhp, const char *value, int length, bool raw, std::size_t width, void *destination,
-                  ub4 *lengthp, sb2 *indp) {
+// What fill writes into the room after a length prefix of width bytes (0: none), with
+// the prefix and the length set from it. fill(dst, &n) gets the room in n and leaves the
+// bytes written there.
+template <class Fill>
+int after_prefix(std::size_t width, void *destination, ub4 *lengthp, Fill fill) {
     if (*lengthp < width) return -1;
     auto *dst = static_cast<char *>(destination);
     ub4 n = room_after(width, *lengthp);
-    const int rc = raw ? copy_bytes(errhp, value, length, dst + width, &n, indp)
-                       : ConvertStringToBinary(errhp, value, length, dst + width, &n, indp);
+    const int rc = fill(dst + width, &n);
     if (rc < 0) return rc;
     write_prefix(dst, width, n);
     *lengthp = n + static_cast<ub4>(width);
     return rc;
+}
+
+// Bytes into a binary target: decoded from text, or copied when the value already is
+// raw bytes.
+int binary_target(OCIError *errhp, const char *value, int length, bool raw, std::size_t width, void *destination,
+                  ub4 *lengthp, sb2 *indp) {
+    return after_prefix(width, destination, lengthp, [&](char *dst, ub4 *n) {
+        return raw ? copy_bytes(errhp, value, length, dst, n, indp)
+                   : ConvertStringToBinary(errhp, value, length, dst, n, indp);
+    });
 }
 
 int bytea_to_binary(OCIError *errhp, const char *value, int length, int format, std::size_t width, void *destination,
@@ -128,13 +138,22 @@ int hex_prefixed(OCIError *errhp, const char *value, int length, int format, std
                  ub4 *lengthp, sb2 *indp, ub2 *rcodep) {
     int rc;
     if (!bytea_value(errhp, value, length, format, lengthp, indp, rcodep, &rc)) return rc;
-    if (*lengthp < width) return -1;
+    return after_prefix(width, destination, lengthp, [&](char *dst, ub4 *n) {
+        return render_hex(errhp, value, length, format, dst, n, indp);
+    });
+}
+
+// The digits and a NUL, which always fits; avc: the length counts it.
+int hex_terminated(OCIError *errhp, const char *value, int length, int format, void *destination, ub4 *lengthp,
+                   sb2 *indp, ub2 *rcodep, bool avc) {
+    int rc;
+    if (!bytea_value(errhp, value, length, format, lengthp, indp, rcodep, &rc)) return rc;
     auto *dst = static_cast<char *>(destination);
-    ub4 n = room_after(width, *lengthp);
-    rc = render_hex(errhp, value, length, format, dst + width, &n, indp);
+    ub4 n = *lengthp - 1;
+    rc = render_hex(errhp, value, length, format, dst, &n, indp);
     if (rc < 0) return rc;
-    write_prefix(dst, width, n);
-    *lengthp = n + static_cast<ub4>(width);
+    dst[n] = '\0';
+    *lengthp = avc ? n + 1 : n;
     return rc;
 }
 
@@ -178,38 +197,12 @@ VSK_FETCH_CONVERSION(ConvertBYTEAOIDToSQLT_CHR) {
     return rc;
 }
 
-// The digits and a NUL, which always fits; the length counts it.
 VSK_FETCH_CONVERSION(ConvertBYTEAOIDToSQLT_AVC) {
-    int rc;
-    if (!bytea_value(errhp, value, length, format, lengthp, indp, rcodep, &rc)) return rc;
-    auto *dst = static_cast<char *>(destination);
-    ub4 n = *lengthp - 1;
-    rc = render_hex(errhp, value, length, format, dst, &n, indp);
-    if (rc < 0) return rc;
-    dst[n] = '\0';
-    *lengthp = n + 1;
-    return rc;
+    return hex_terminated(errhp, value, length, format, destination, lengthp, indp, rcodep, true);
 }
 
-// The digits and a NUL, which always fits; the length does not count it.
 VSK_FETCH_CONVERSION(ConvertBYTEAOIDToSQLT_STR) {
-    int rc;
-    if (!bytea_value(errhp, value, length, format, lengthp, indp, rcodep, &rc)) return rc;
-    auto *dst = static_cast<char *>(destination);
-    ub4 n = *lengthp - 1;
-    rc = render_hex(errhp, value, length, format, dst, &n, indp);
-    if (rc < 0) return rc;
-    dst[n] = '\0';
-    *lengthp = n;
-    return rc;
-}
-
-VSK_FETCH_CONVERSION(ConvertBYTEAOIDToSQLT_VCS) {
-    return hex_prefixed(errhp, value, length, format, 2, destination, lengthp, indp, rcodep);
-}
-
-VSK_FETCH_CONVERSION(ConvertBYTEAOIDToSQLT_LVC) {
-    return hex_prefixed(errhp, value, length, format, 4, destination, lengthp, indp, rcodep);
+    return hex_terminated(errhp, value, length, format, destination, lengthp, indp, rcodep, false);
 }
 
 // Into the OCIString, keeping room for its NUL; a string the digits do not fit keeps
@@ -241,40 +234,20 @@ VSK_FETCH_CONVERSION(ConvertBYTEAOIDToSQLT_VST) {
     return rc;
 }
 
-// ---- bytea into the binary targets ----
-
-VSK_FETCH_CONVERSION(ConvertBYTEAOIDToSQLT_BIN) {
-    return bytea_to_binary(errhp, value, length, format, 0, destination, lengthp, indp, rcodep);
-}
-
-VSK_FETCH_CONVERSION(ConvertBYTEAOIDToSQLT_LBI) {
-    return bytea_to_binary(errhp, value, length, format, 0, destination, lengthp, indp, rcodep);
-}
-
-VSK_FETCH_CONVERSION(ConvertBYTEAOIDToSQLT_VBI) {
-    return bytea_to_binary(errhp, value, length, format, 2, destination, lengthp, indp, rcodep);
-}
-
-VSK_FETCH_CONVERSION(ConvertBYTEAOIDToSQLT_LVB) {
-    return bytea_to_binary(errhp, value, length, format, 4, destination, lengthp, indp, rcodep);
-}
-
-// ---- text into the binary targets ----
-
-VSK_FETCH_CONVERSION(ConvertTEXTOIDToSQLT_BIN) {
-    return text_to_binary(errhp, value, length, format, 0, destination, lengthp, indp, rcodep);
-}
-
-VSK_FETCH_CONVERSION(ConvertTEXTOIDToSQLT_LBI) {
-    return text_to_binary(errhp, value, length, format, 0, destination, lengthp, indp, rcodep);
-}
-
-VSK_FETCH_CONVERSION(ConvertTEXTOIDToSQLT_VBI) {
-    return text_to_binary(errhp, value, length, format, 2, destination, lengthp, indp, rcodep);
-}
-
-VSK_FETCH_CONVERSION(ConvertTEXTOIDToSQLT_LVB) {
-    return text_to_binary(errhp, value, length, format, 4, destination, lengthp, indp, rcodep);
-}
+// The layouts that only differ by their length prefix (width 0: none).
+#define VSK_BINARY_FETCH(NAME, ROUTE, WIDTH)                                                      \
+    VSK_FETCH_CONVERSION(NAME) {                                                                  \
+        return ROUTE(errhp, value, length, format, WIDTH, destination, lengthp, indp, rcodep); \
+    }
+VSK_BINARY_FETCH(ConvertBYTEAOIDToSQLT_VCS, hex_prefixed, 2)
+VSK_BINARY_FETCH(ConvertBYTEAOIDToSQLT_LVC, hex_prefixed, 4)
+VSK_BINARY_FETCH(ConvertBYTEAOIDToSQLT_BIN, bytea_to_binary, 0)
+VSK_BINARY_FETCH(ConvertBYTEAOIDToSQLT_LBI, bytea_to_binary, 0)
+VSK_BINARY_FETCH(ConvertBYTEAOIDToSQLT_VBI, bytea_to_binary, 2)
+VSK_BINARY_FETCH(ConvertBYTEAOIDToSQLT_LVB, bytea_to_binary, 4)
+VSK_BINARY_FETCH(ConvertTEXTOIDToSQLT_BIN, text_to_binary, 0)
+VSK_BINARY_FETCH(ConvertTEXTOIDToSQLT_LBI, text_to_binary, 0)
+VSK_BINARY_FETCH(ConvertTEXTOIDToSQLT_VBI, text_to_binary, 2)
+VSK_BINARY_FETCH(ConvertTEXTOIDToSQLT_LVB, text_to_binary, 4)
 
 }  // namespace vsk

@@ -13,7 +13,7 @@
 
 #include "env/error.h"
 #include "nls/oci_string.h"
-#include "oci_handles_test.h"
+#include "number_conversion_fixture.h"
 #include "types/binary_conversions.h"
 #include "types/conversion_dispatch.h"
 #include "types/type_codes.h"
@@ -21,62 +21,34 @@
 namespace {
 
 using namespace vsk;
-using Bytes = std::string;
+using vsk::test::BindResult;
+using vsk::test::Bytes;
+using vsk::test::FetchResult;
+using vsk::test::raw;
 
-Bytes p16(ub2 n) { return Bytes(reinterpret_cast<const char *>(&n), 2); }
-Bytes p32(ub4 n) { return Bytes(reinterpret_cast<const char *>(&n), 4); }
+Bytes p16(ub2 n) { return raw(n); }
+Bytes p32(ub4 n) { return raw(n); }
 
-struct BindOut {
-    int rc = -99;
-    std::optional<Bytes> value;  // nullopt for SQL NULL
-    ub1 format = 9;
-    ub4 error = 0;
-};
-
-struct FetchOut {
-    int rc = -99;
-    Bytes buffer;  // the whole destination afterwards ('~' where untouched)
-    ub4 length = 0;
-    sb2 ind = 77;
-    ub2 rcode = 77;
-    ub4 error = 0;
-};
-
-class Binary : public vsk::test::OciHandlesTest {
+class Binary : public vsk::test::NumberConversionTest {
 protected:
-    void oracle_empty_strings(bool on) {
-        ub4 mode = on ? 3 : 4;
-        ASSERT_EQ(OCIAttrSet(env_, OCI_HTYPE_ENV, &mode, 0, OCI_ATTR_EMPTY_STRING_MODE, err_), OCI_SUCCESS);
-    }
-    ub4 first_error() const { return err_->records.empty() ? 0 : err_->records.nth(0)->errcode; }
-
-    BindOut bind(ub2 sqlt, const void *buf, ub4 size) {
+    // Through the bind driver, which decides about NULL before any conversion runs.
+    BindResult bind(ub2 sqlt, const void *buf, ub4 size) {
         _ClearErrorHandle(err_);
-        BindOut out;
+        BindResult out;
         sb2 ind = 0;
         char *value = reinterpret_cast<char *>(1);
         ub4 length = 0;
         out.rc = OCI2PQType(err_, sqlt, buf, size, &ind, PG_BYTEA, &value, &length, &out.format);
-        if (value) {
-            out.value = Bytes(value, length);
-            std::free(value);
-        }
+        if (value) out.value = Bytes(value, length);
+        std::free(value);
         out.error = first_error();
         return out;
     }
-    BindOut bind(ub2 sqlt, const Bytes &b) { return bind(sqlt, b.data(), static_cast<ub4>(b.size())); }
-
-    FetchOut fetch(Oid oid, const Bytes &v, ub2 sqlt, ub4 cap, bool with_ind = true, int format = 0) {
-        _ClearErrorHandle(err_);
-        FetchOut out;
-        out.buffer.assign(cap + 8, '~');
-        out.length = cap;
-        out.rc = PQ2OCIType(err_, oid, v.c_str(), static_cast<int>(v.size()), format, sqlt, out.buffer.data(),
-                            &out.length, with_ind ? &out.ind : nullptr, &out.rcode, false);
-        EXPECT_EQ(out.buffer.substr(cap), Bytes(8, '~')) << "write past the capacity";
+    BindResult bind(ub2 sqlt, const Bytes &b) { return bind(sqlt, b.data(), static_cast<ub4>(b.size())); }
+    // A fetch whose length may not point beyond the buffer.
+    FetchResult fetch(Oid oid, const Bytes &v, ub2 sqlt, ub4 cap, bool with_ind = true, int format = 0) {
+        FetchResult out = NumberConversionTest::fetch(oid, v, sqlt, cap, with_ind, format);
         EXPECT_LE(out.length, cap) << "length beyond the buffer";
-        out.buffer.resize(cap);
-        out.error = first_error();
         return out;
     }
 };
@@ -86,16 +58,16 @@ protected:
 TEST_F(Binary, BindsSendTheBytesInBinaryFormat) {
     const Bytes bytes("\x00\x5c\xff", 3);
     for (ub2 sqlt : {SQLT_BIN, SQLT_LBI}) {
-        BindOut b = bind(sqlt, bytes);
+        BindResult b = bind(sqlt, bytes);
         EXPECT_EQ(b.rc, 0) << sqlt;
         EXPECT_EQ(b.value, bytes) << sqlt;
         EXPECT_EQ(b.format, 1) << sqlt;
     }
-    BindOut vbi = bind(SQLT_VBI, p16(3) + bytes + "junk");
+    BindResult vbi = bind(SQLT_VBI, p16(3) + bytes + "junk");
     EXPECT_EQ(vbi.rc, 0);
     EXPECT_EQ(vbi.value, bytes);
     EXPECT_EQ(vbi.format, 1);
-    BindOut lvb = bind(SQLT_LVB, p32(3) + bytes + "junk");
+    BindResult lvb = bind(SQLT_LVB, p32(3) + bytes + "junk");
     EXPECT_EQ(lvb.rc, 0);
     EXPECT_EQ(lvb.value, bytes);
     EXPECT_EQ(lvb.format, 1);
@@ -115,7 +87,7 @@ class BindRejections : public Binary, public ::testing::WithParamInterface<Rejec
 // Refused without a record (the bind collection reports it) and without a value.
 TEST_P(BindRejections, RefusedWithoutRecord) {
     const RejectCase &c = GetParam();
-    BindOut b = bind(c.sqlt, c.buffer.data(), c.size);
+    BindResult b = bind(c.sqlt, c.buffer.data(), c.size);
     EXPECT_EQ(b.rc, -1);
     EXPECT_EQ(b.value, std::nullopt);
     EXPECT_EQ(b.error, 0u);
@@ -142,7 +114,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(Binary, BindLimitsAndEmptyValues) {
     // The longest VBI value.
     Bytes longest = p16(65533) + Bytes(65533, 'z');
-    BindOut vbi = bind(SQLT_VBI, longest);
+    BindResult vbi = bind(SQLT_VBI, longest);
     EXPECT_EQ(vbi.rc, 0);
     ASSERT_TRUE(vbi.value);
     EXPECT_EQ(vbi.value->size(), 65533u);
@@ -159,7 +131,7 @@ TEST_F(Binary, BindLimitsAndEmptyValues) {
     // Size 0 is NULL with Oracle semantics and an empty value without them.
     EXPECT_EQ(bind(SQLT_BIN, "x", 0).value, std::nullopt);
     oracle_empty_strings(false);
-    BindOut empty = bind(SQLT_BIN, "x", 0);
+    BindResult empty = bind(SQLT_BIN, "x", 0);
     EXPECT_EQ(empty.rc, 0);
     EXPECT_EQ(empty.value, Bytes());
     EXPECT_EQ(empty.format, 1);
@@ -186,14 +158,14 @@ class ByteaFetch : public Binary, public ::testing::WithParamInterface<FetchCase
 
 TEST_P(ByteaFetch, Write) {
     const FetchCase &c = GetParam();
-    FetchOut out = fetch(PG_BYTEA, c.value, c.sqlt, c.cap, true, c.format);
+    FetchResult out = fetch(PG_BYTEA, c.value, c.sqlt, c.cap, true, c.format);
     EXPECT_EQ(out.rc, c.rc);
     EXPECT_EQ(out.buffer, c.buffer);
     EXPECT_EQ(out.length, c.length);
     EXPECT_EQ(out.ind, c.ind);
     EXPECT_EQ(out.error, c.error);
     // The server's raw type takes the same road.
-    FetchOut raw = fetch(PG_RAW, c.value, c.sqlt, c.cap, true, c.format);
+    FetchResult raw = fetch(PG_RAW, c.value, c.sqlt, c.cap, true, c.format);
     EXPECT_EQ(raw.buffer, out.buffer);
     EXPECT_EQ(raw.rc, out.rc);
 }
@@ -275,7 +247,7 @@ TEST_F(Binary, MalformedByteaTextIs1465) {
     for (ub2 sqlt : {SQLT_CHR, SQLT_AVC, SQLT_STR, SQLT_VCS, SQLT_LVC, SQLT_BIN, SQLT_LBI, SQLT_VBI, SQLT_LVB}) {
         for (const Bytes &v : {Bytes("ab\\9"), Bytes("\\x4"), Bytes("\\x4g41")}) {
             SCOPED_TRACE(std::to_string(sqlt) + " " + v);
-            FetchOut out = fetch(PG_BYTEA, v, sqlt, 16);
+            FetchResult out = fetch(PG_BYTEA, v, sqlt, 16);
             EXPECT_EQ(out.rc, -1);
             EXPECT_EQ(out.error, 1465u);
             // The caller's capacity stays.
@@ -292,12 +264,12 @@ TEST_F(Binary, EmptyByteaIsNullInEveryForm) {
     for (const Empty &e : {Empty{"", 0}, Empty{"\\x", 0}, Empty{"", 1}}) {
         for (ub2 sqlt : {SQLT_CHR, SQLT_STR, SQLT_VCS, SQLT_BIN, SQLT_VBI, SQLT_LVB}) {
             SCOPED_TRACE(std::to_string(sqlt) + " " + e.value);
-            FetchOut out = fetch(PG_BYTEA, e.value, sqlt, 8, true, e.format);
+            FetchResult out = fetch(PG_BYTEA, e.value, sqlt, 8, true, e.format);
             EXPECT_EQ(out.rc, 0);
             EXPECT_EQ(out.ind, -1);
             EXPECT_EQ(out.rcode, 1405);
             // Without an indicator it is recorded.
-            FetchOut bare = fetch(PG_BYTEA, e.value, sqlt, 8, false, e.format);
+            FetchResult bare = fetch(PG_BYTEA, e.value, sqlt, 8, false, e.format);
             EXPECT_EQ(bare.rc, 1);
             EXPECT_EQ(bare.error, 1405u);
         }
@@ -307,15 +279,15 @@ TEST_F(Binary, EmptyByteaIsNullInEveryForm) {
 }
 
 TEST_F(Binary, CutsWithoutIndicatorAreReportedAndKeepWhatFits) {
-    FetchOut bin = fetch(PG_BYTEA, kRaw, SQLT_BIN, 2, false, 1);
+    FetchResult bin = fetch(PG_BYTEA, kRaw, SQLT_BIN, 2, false, 1);
     EXPECT_EQ(bin.rc, 1);
     EXPECT_EQ(bin.error, 1406u);
     EXPECT_EQ(bin.buffer, kBytes.substr(0, 2));
-    FetchOut vbi = fetch(PG_BYTEA, kRaw, SQLT_VBI, 3, false, 1);
+    FetchResult vbi = fetch(PG_BYTEA, kRaw, SQLT_VBI, 3, false, 1);
     EXPECT_EQ(vbi.rc, 1);
     EXPECT_EQ(vbi.error, 1406u);
     EXPECT_EQ(vbi.buffer, p16(1) + kBytes.substr(0, 1));
-    FetchOut chr = fetch(PG_BYTEA, kHex, SQLT_CHR, 3, false);
+    FetchResult chr = fetch(PG_BYTEA, kHex, SQLT_CHR, 3, false);
     EXPECT_EQ(chr.rc, 1);
     EXPECT_EQ(chr.error, 1406u);
 }
@@ -325,19 +297,19 @@ TEST_F(Binary, LongValuesAndTheSixteenBitPrefix) {
     const Bytes bytes(70000, '\x5c');
     Bytes hex = "\\x";
     for (std::size_t i = 0; i < bytes.size(); ++i) hex += "5c";
-    FetchOut bin = fetch(PG_BYTEA, hex, SQLT_BIN, 10);
+    FetchResult bin = fetch(PG_BYTEA, hex, SQLT_BIN, 10);
     EXPECT_EQ(bin.rc, 1);
     EXPECT_EQ(bin.ind, -2);
     EXPECT_EQ(bin.buffer, bytes.substr(0, 10));
-    FetchOut vbi = fetch(PG_BYTEA, bytes, SQLT_VBI, 80000, true, 1);
+    FetchResult vbi = fetch(PG_BYTEA, bytes, SQLT_VBI, 80000, true, 1);
     EXPECT_EQ(vbi.rc, 1);
     EXPECT_EQ(vbi.length, 65537u);
     EXPECT_EQ(vbi.buffer.substr(0, 2), p16(65535));
     EXPECT_EQ(vbi.ind, 70000 - 65535);
-    FetchOut lvb = fetch(PG_BYTEA, bytes, SQLT_LVB, 80000, true, 1);
+    FetchResult lvb = fetch(PG_BYTEA, bytes, SQLT_LVB, 80000, true, 1);
     EXPECT_EQ(lvb.rc, 0);
     EXPECT_EQ(lvb.buffer.substr(0, 4 + 70000), p32(70000) + bytes);
-    FetchOut chr = fetch(PG_BYTEA, hex, SQLT_CHR, 100);
+    FetchResult chr = fetch(PG_BYTEA, hex, SQLT_CHR, 100);
     EXPECT_EQ(chr.ind, -2);
 }
 
@@ -398,7 +370,7 @@ TEST_P(TextToBinary, Write) {
     const TextCase &c = GetParam();
     oracle_empty_strings(c.oracle);
     for (Oid oid : {PG_VARCHAR, PG_TEXT, PG_BPCHAR}) {
-        FetchOut out = fetch(oid, c.value, c.sqlt, c.cap);
+        FetchResult out = fetch(oid, c.value, c.sqlt, c.cap);
         EXPECT_EQ(out.rc, c.rc) << oid;
         EXPECT_EQ(out.buffer, c.buffer) << oid;
         EXPECT_EQ(out.length, c.length) << oid;
@@ -485,7 +457,7 @@ TEST_F(Binary, RawTypeCodesShareTheByteaConversions) {
         EXPECT_EQ(findPQToOCIConversion(raw, SQLT_AFC, nullptr), ConvertBYTEAOIDToSQLT_CHR) << raw;
         EXPECT_EQ(findPQToOCIConversion(raw, SQLT_VST, nullptr), ConvertBYTEAOIDToSQLT_VST) << raw;
     }
-    FetchOut alt = fetch(PG_RAW_ALT, kHex, SQLT_VBI, 8);
+    FetchResult alt = fetch(PG_RAW_ALT, kHex, SQLT_VBI, 8);
     EXPECT_EQ(alt.buffer, p16(3) + kBytes + "~~~");
 }
 

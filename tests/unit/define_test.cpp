@@ -165,13 +165,7 @@ TEST_F(Defines, NullWithoutIndicatorFailsTheFetchAfterTheOtherRows) {
 }
 
 TEST_F(Defines, EmptyTextIsANullWithOracleSemantics) {
-    PGresult *r = PQmakeEmptyPGresult(nullptr, PGRES_TUPLES_OK);
-    PGresAttDesc attr{};
-    char name[] = "t";
-    attr.name = name;
-    attr.typid = 1043;
-    attr.typlen = -1;
-    ASSERT_TRUE(PQsetResultAttrs(r, 1, &attr));
+    PGresult *r = make_result(1, 1);
     ASSERT_TRUE(PQsetvalue(r, 0, 0, const_cast<char *>(""), 0));
     for (ub2 dty : {SQLT_STR, SQLT_CHR, SQLT_VCS}) {
         SCOPED_TRACE(dty);
