@@ -2,6 +2,7 @@
 // every capacity from 0 to beyond the value.
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 
 #include "types/bytea_text.h"
@@ -39,6 +40,9 @@ struct FormCase {
     Bytes bytes;  // what it stands for
     Bytes digits; // its character rendering
 };
+
+// Named in test output by their description (and never printed byte by byte).
+void PrintTo(const FormCase &c, std::ostream *os) { *os << c.what; }
 
 class BothForms : public ::testing::TestWithParam<FormCase> {};
 
