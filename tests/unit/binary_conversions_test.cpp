@@ -192,14 +192,14 @@ INSTANTIATE_TEST_SUITE_P(
         FetchCase{"chr_binary_one_short", kRaw, 1, SQLT_CHR, 5, 1, "00FF5", 5, 1, 1406},
         FetchCase{"afc_escape", kEscape, 0, SQLT_AFC, 7, 0, "00FF5C ", 6, 0, 0},
         FetchCase{"lng_hex", kHex, 0, SQLT_LNG, 7, 0, "00ff5c ", 6, 0, 0},
-        FetchCase{"part_edge_escape", "ab\\001", 0, SQLT_CHR, 8, 0, "616201  ", 6, 0, 0},
+        FetchCase{"escape_with_octal", "ab\\001", 0, SQLT_CHR, 8, 0, "616201  ", 6, 0, 0},
         // SQLT_AVC: digits and a NUL, counted.
         FetchCase{"avc_roomy", kHex, 0, SQLT_AVC, 9, 0, Bytes("00ff5c\0~~", 9), 7, 0, 0},
         FetchCase{"avc_exact", kEscape, 0, SQLT_AVC, 7, 0, Bytes("00FF5C\0", 7), 7, 0, 0},
         FetchCase{"avc_one_short", kHex, 0, SQLT_AVC, 6, 1, Bytes("00ff5\0", 6), 6, 1, 1406},
         FetchCase{"avc_cap1", kRaw, 1, SQLT_AVC, 1, 1, Bytes("\0", 1), 1, 6, 1406},
         // SQLT_STR: digits and a NUL, not counted.
-        FetchCase{"part_edge_str", "\\x414243", 0, SQLT_STR, 10, 0, Bytes("414243\0~~~", 10), 6, 0, 0},
+        FetchCase{"str_roomy", "\\x414243", 0, SQLT_STR, 10, 0, Bytes("414243\0~~~", 10), 6, 0, 0},
         FetchCase{"str_exact", kEscape, 0, SQLT_STR, 7, 0, Bytes("00FF5C\0", 7), 6, 0, 0},
         FetchCase{"str_one_short", kHex, 0, SQLT_STR, 6, 1, Bytes("00ff5\0", 6), 5, 1, 1406},
         FetchCase{"str_cap1", kRaw, 1, SQLT_STR, 1, 1, Bytes("\0", 1), 0, 6, 1406},
@@ -225,8 +225,8 @@ INSTANTIATE_TEST_SUITE_P(
         FetchCase{"bin_escape_exact", kEscape, 0, SQLT_BIN, 3, 0, kBytes, 3, 0, 0},
         FetchCase{"bin_escape_cap1", kEscape, 0, SQLT_BIN, 1, 1, kBytes.substr(0, 1), 1, 3, 1406},
         FetchCase{"bin_cap0", kHex, 0, SQLT_BIN, 0, 0, "", 0, 0, 0},
-        FetchCase{"part_edge_bin", "\\x414243", 0, SQLT_BIN, 10, 0, "ABC~~~~~~~", 3, 0, 0},
-        FetchCase{"part_edge_bin_cut", "\\x414243", 0, SQLT_BIN, 2, 1, "AB", 2, 3, 1406},
+        FetchCase{"bin_abc", "\\x414243", 0, SQLT_BIN, 10, 0, "ABC~~~~~~~", 3, 0, 0},
+        FetchCase{"bin_abc_cut", "\\x414243", 0, SQLT_BIN, 2, 1, "AB", 2, 3, 1406},
         // Binary format: the bytes copied; a cut tells the bytes lost.
         FetchCase{"bin_binary_exact", kRaw, 1, SQLT_BIN, 3, 0, kBytes, 3, 0, 0},
         FetchCase{"bin_binary_one_short", kRaw, 1, SQLT_BIN, 2, 1, kBytes.substr(0, 2), 2, 1, 1406},
