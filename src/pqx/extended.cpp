@@ -23,6 +23,8 @@ namespace vsk::pqx {
 namespace {
 
 constexpr Oid kTextOid = 25;
+// Marks the column of an IN parameter in an OUT result; no table column has it.
+constexpr int kInPlace = -1;
 
 bool blank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f'; }
 
@@ -133,6 +135,7 @@ PGresult *out_result(PGconn *conn, const PreparedStatement &call, const PGresult
             a.typid = call.types[i] ? call.types[i] : kTextOid;
             a.typlen = -1;
             a.atttypmod = -1;
+            a.columnid = kInPlace;
         }
         a.name = names[i].data();
     }
@@ -316,6 +319,10 @@ PGresult *take_out_row(PGconn *conn, PGresult *r) noexcept {
     state->outCall.reset();
     PQclear(r);
     return ok;
+}
+
+bool returns_value(const PGresult *out, int column) noexcept {
+    return out && column >= 0 && column < PQnfields(out) && PQftablecol(out, column) != kInPlace;
 }
 
 PGresult *PQgetOutResult(PGconn *conn) noexcept {

@@ -27,6 +27,9 @@ int PQsendQueryPreparedOut(PGconn *conn, const char *stmtName, int nParams, cons
 // One row, one column per parameter of the last such CALL in parameter order, NULL for
 // IN parameters; the caller owns it. Null when there is none (or it was taken).
 PGresult *PQgetOutResult(PGconn *conn) noexcept;
+// Whether column of such a result holds what the call returned for its parameter (OUT
+// or IN OUT, NULL included), rather than the empty place of an IN parameter.
+bool returns_value(const PGresult *out, int column) noexcept;
 
 // Binds DECLARE "<portal>" CURSOR FOR <text of stmtName> with the parameters; one
 // result (PGRES_COMMAND_OK) then null follow. The DECLARE itself is sent with the

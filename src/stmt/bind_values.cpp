@@ -4,10 +4,12 @@
 
 #include "env/error.h"
 #include "env/trace.h"
+#include "pqx/extended.h"
 #include "stmt/elements.h"
 #include "stmt/execute.h"
 #include "stmt/records.h"
 #include "types/conversion_dispatch.h"
+#include "types/conversion_support.h"
 
 namespace vsk {
 
@@ -36,17 +38,26 @@ int fail(OCIStmt *stmt, int rc) {
     return rc;
 }
 
-// One server value into element i of a bind; the produced length goes to its length array.
-int write_out_value(OCIStmt *stmt, OCIError *errhp, OCIBind *b, const PGresult *r, int column, ub4 i) {
+// One server value into element i of a bind; the produced length goes to its length
+// array. A NULL without an indicator to go to sets *nullMissed.
+int write_out_value(OCIStmt *stmt, OCIError *errhp, OCIBind *b, const PGresult *r, int column, ub4 i,
+                    bool *nullMissed) {
     const char *value = PQgetvalue(r, 0, column);
     const int length = PQgetlength(r, 0, column);
     ocitrace(TRACE_DEFINE, "filldefine", "%.*s\n", length, value);
     void *dest = b->dty == SQLT_RSET ? b->valuep : value_element(b, i);
     ub4 len = b->value_sz;
+    sb2 *ind = indicator_element(b, i);
+    ub2 own_rcode = 0;
+    ub2 *rcode = rcode_element(b, i);
+    if (!rcode) rcode = &own_rcode;
     const int rc = PQ2OCIType(errhp, PQftype(r, column), value, length, PQfformat(r, column), b->dty, dest, &len,
-                              indicator_element(b, i), rcode_element(b, i), PQgetisnull(r, 0, column) != 0);
+                              ind, rcode, PQgetisnull(r, 0, column) != 0);
+    if (null_without_indicator(rc, ind, *rcode)) *nullMissed = true;
     if (rc <= 1) {
-        if (ub2 *alen = length_element(b, i)) *alen = static_cast<ub2>(len);
+        // A NULL leaves the length as it was.
+        ub2 *alen = length_element(b, i);
+        if (alen && !PQgetisnull(r, 0, column)) *alen = static_cast<ub2>(len);
         if (b->dty == SQLT_RSET && rc >= 0) InitializeChildStmt(static_cast<OCIStmt *>(b->valuep), stmt);
     }
     return rc;
@@ -127,26 +138,28 @@ void release_binds_pgdata(OCIStmt *stmt) noexcept {
 int fill_bind_parameters(OCIStmt *stmt, OCIError *errhp, ub4 iteration) noexcept {
     if (!is_kind(stmt, HANDLE_OCIStmt) || !is_kind(errhp, HANDLE_OCIError)) return -1;
     int result = 0;
+    // A NULL that no indicator can report fails the call once every value is written.
+    bool null_missed = false;
     if (stmt->isFunction) {
         OCIBind *rb = stmt->returnBind;
         if (!is_kind(rb, HANDLE_OCIBind) || !stmt->result || PQnfields(stmt->result) < 1 || PQntuples(stmt->result) < 1)
             return -1;
-        result = write_out_value(stmt, errhp, rb, stmt->result, 0, iteration);
+        result = write_out_value(stmt, errhp, rb, stmt->result, 0, iteration, &null_missed);
         if (result > 1 || result < 0) return result;
     }
-    if (stmt->paramCount == 0) return result;
+    if (stmt->paramCount == 0) return null_missed ? -1 : result;
     const PGresult *out = stmt->outResult;
     if (!out || stmt->paramBinds.size() != stmt->paramCount || PQntuples(out) < 1 ||
         PQnfields(out) < static_cast<int>(stmt->paramCount))
         return -1;
     for (ub4 k = 0; k < stmt->paramCount; ++k) {
         OCIBind *b = stmt->paramBinds[k];
-        // A NULL leaves the application's buffer, indicator and length as they were.
-        if (!b || PQgetisnull(out, 0, static_cast<int>(k))) continue;
-        result = write_out_value(stmt, errhp, b, out, static_cast<int>(k), iteration);
+        // An IN parameter's bind keeps its buffer, indicator and length.
+        if (!b || !pqx::returns_value(out, static_cast<int>(k))) continue;
+        result = write_out_value(stmt, errhp, b, out, static_cast<int>(k), iteration, &null_missed);
         if (result > 1 || result < 0) return result;
     }
-    return result;
+    return null_missed ? -1 : result;
 }
 
 }  // namespace vsk

@@ -23,7 +23,9 @@ int bindPgValues(const OCIStmt *stmt, ParamArrays *out) noexcept;
 
 void release_binds_pgdata(OCIStmt *stmt) noexcept;
 
-// Writes a call's function result and OUT values of iteration into their binds.
+// Writes a call's function result and OUT values of iteration into their binds. A NULL
+// sets the bind's indicator to -1; without an indicator 1405 is recorded and, once the
+// other values are written, the result is -1.
 int fill_bind_parameters(OCIStmt *stmt, OCIError *errhp, ub4 iteration) noexcept;
 
 }  // namespace vsk

@@ -37,6 +37,15 @@ Column column_of(OCIDefine *d, const PGresult *result, int c) {
                   ocitracing(TRACE_DEFINE)};
 }
 
+// A value that was NULL without an indicator to say so: 1405 is recorded, the other
+// values are still delivered, and the call fails once they are.
+constexpr sword kNullWithoutIndicator = -1405;
+
+// The conversion's result, with a NULL that had no indicator told apart.
+sword value_result(int rc, const sb2 *ind, ub2 rcode) {
+    return null_without_indicator(rc, ind, rcode) ? kNullWithoutIndicator : rc;
+}
+
 // Row r of the column into element j of its define.
 sword fill_one(OCIError *errhp, const Column &col, const PGresult *result, int r, ub4 j) {
     OCIDefine *d = col.define;
@@ -52,11 +61,13 @@ sword fill_one(OCIError *errhp, const Column &col, const PGresult *result, int r
     void *dest = array_element(static_cast<char *>(d->valuep), j, d->value_sz, d->skipSet, d->pvskip);
     ub4 len = d->value_sz;
     sb2 *ind = array_element(d->indp, j, sizeof(sb2), d->skipSet, d->indskip);
+    ub2 own_rcode = 0;
     ub2 *rcode = array_element(d->rcodep, j, sizeof(ub2), d->skipSet, d->rcskip);
+    if (!rcode) rcode = &own_rcode;
     const int rc = PQ2OCIType_with(col.conversion, errhp, col.type, value, length, col.format, d->dty, dest, &len,
                                    ind, rcode, PQgetisnull(result, r, c) != 0);
     if (ub2 *rlen = array_element(d->rlenp, j, sizeof(ub2), d->skipSet, d->rlskip)) *rlen = static_cast<ub2>(len);
-    return rc;
+    return value_result(rc, ind, *rcode);
 }
 
 // Text into SQLT_STR without transcoding, the commonest pair: each value as
@@ -74,25 +85,27 @@ sword fill_plain_text(OCIError *errhp, const OCIEnv *env, const Column &col, con
     const int c = col.index;
     void *dest = array_element(static_cast<char *>(d->valuep), j, d->value_sz, d->skipSet, d->pvskip);
     sb2 *ind = array_element(d->indp, j, sizeof(sb2), d->skipSet, d->indskip);
+    ub2 own_rcode = 0;
     ub2 *rcode = array_element(d->rcodep, j, sizeof(ub2), d->skipSet, d->rcskip);
+    if (!rcode) rcode = &own_rcode;
     ub4 len = d->value_sz;
-    int rc = 0;
+    int rc;
     if (PQgetisnull(result, r, c)) {
-        if (ind) *ind = -1;
-        if (rcode) *rcode = kErrNullReturned;
+        rc = null_result(errhp, ind, rcode);
     } else {
-        if (rcode) *rcode = 0;
+        *rcode = 0;
         rc = plain_text_to_str(env, errhp, PQgetvalue(result, r, c), PQgetlength(result, r, c), 0, dest, &len, ind,
                                rcode);
     }
     if (ub2 *rlen = array_element(d->rlenp, j, sizeof(ub2), d->skipSet, d->rlskip)) *rlen = static_cast<ub2>(len);
-    return rc;
+    return value_result(rc, ind, *rcode);
 }
 
 }  // namespace
 
 sword fill_define_buffers(OCIError *errhp, OCIStmt *stmt, const PGresult *result, ub4 nrows, ub4 *resultRow,
-                          ub4 *rowsFetched) noexcept {
+                          ub4 *rowsFetched, bool *delivered) noexcept {
+    if (delivered) *delivered = false;
     if (stmt->defines.empty() || !result || nrows == 0 || !rowsFetched || !resultRow)
         return AddErrorRecord(errhp, OCI_ERROR, kErrNoDefine), OCI_ERROR;
     const int rows = PQntuples(result);
@@ -100,7 +113,7 @@ sword fill_define_buffers(OCIError *errhp, OCIStmt *stmt, const PGresult *result
     const ub4 start = *resultRow;
     *rowsFetched = rows > static_cast<int>(start) ? static_cast<ub4>(rows) - start : 0;
     sword result_code = OCI_SUCCESS;
-    bool warned = false;
+    bool warned = false, null_missed = false;
     const OCIEnv *env = conversion_env(errhp);
     for (int c = 0; c < PQnfields(result); ++c) {
         OCIDefine *d = find_define(stmt, c);
@@ -112,6 +125,10 @@ sword fill_define_buffers(OCIError *errhp, OCIStmt *stmt, const PGresult *result
         for (ub4 r = start; r < static_cast<ub4>(rows) && j < nrows; ++r, ++j) {
             rc = plain ? fill_plain_text(errhp, env, col, result, static_cast<int>(r), j)
                        : fill_one(errhp, col, result, static_cast<int>(r), j);
+            if (rc == kNullWithoutIndicator) {
+                null_missed = true;
+                rc = OCI_SUCCESS;
+            }
             if (rc == OCI_SUCCESS_WITH_INFO) warned = true;
             if (c == 0) ++*resultRow;
             if (rc < 0) break;
@@ -120,6 +137,9 @@ sword fill_define_buffers(OCIError *errhp, OCIStmt *stmt, const PGresult *result
         result_code = rc < 0 ? rc : (j < nrows ? OCI_NO_DATA : rc);
         if (rc < 0) break;
     }
+    if (result_code < 0) return result_code;
+    if (delivered) *delivered = true;
+    if (null_missed) return OCI_ERROR;
     // A truncation in any column is reported, not only one in the last.
     return result_code == OCI_SUCCESS && warned ? OCI_SUCCESS_WITH_INFO : result_code;
 }
@@ -129,15 +149,20 @@ sword fill_define_buffers_prefetch(OCIError *errhp, OCIStmt *stmt, const PGresul
     if (stmt->defines.empty() || !result) return OCI_NO_DATA;
     if (static_cast<int>(prefetchIndex) >= PQntuples(result)) return OCI_NO_DATA;
     sword rc = OCI_SUCCESS;
-    bool warned = false;
+    bool warned = false, null_missed = false;
     for (int c = 0; c < PQnfields(result); ++c) {
         OCIDefine *d = find_define(stmt, c);
         if (!d) break;
         rc = fill_one(errhp, column_of(d, result, c), result, static_cast<int>(prefetchIndex), 0);
+        if (rc == kNullWithoutIndicator) {
+            null_missed = true;
+            rc = OCI_SUCCESS;
+        }
         if (rc == OCI_SUCCESS_WITH_INFO) warned = true;
         if (rc < 0) break;
     }
-    if (rc == OCI_SUCCESS && warned) rc = OCI_SUCCESS_WITH_INFO;
+    if (rc >= 0 && null_missed) rc = OCI_ERROR;
+    else if (rc == OCI_SUCCESS && warned) rc = OCI_SUCCESS_WITH_INFO;
     if (resultRow) *resultRow = prefetchIndex + 1;
     if (rowsFetched) *rowsFetched = 1;
     return rc;

@@ -190,7 +190,9 @@ sword deliver_first_batch(OCIStmt *stmt, OCIError *errhp, ub4 iters) noexcept {
     cursor->position += rows;
     cursor->rowsSeen = std::max(cursor->rowsSeen, cursor->position);
     stmt->resultRow = 0;
-    sword rc = fill_define_buffers(errhp, stmt, stmt->result, iters, &stmt->resultRow, &stmt->rowsFetched);
+    bool delivered = false;
+    sword rc =
+        fill_define_buffers(errhp, stmt, stmt->result, iters, &stmt->resultRow, &stmt->rowsFetched, &delivered);
     if (exact && rows == iters + 1) {
         AddErrorRecord_MSG(errhp, OCI_ERROR, kErrExactFetch);
         drop_batch(stmt);
@@ -199,7 +201,9 @@ sword deliver_first_batch(OCIStmt *stmt, OCIError *errhp, ub4 iters) noexcept {
     // Rows already handed out: later single-row fetches continue after them.
     stmt->prefetchIndex = stmt->resultRow;
     if (rc == OCI_SUCCESS) rc = warned;
-    if (rc == OCI_SUCCESS || rc == OCI_SUCCESS_WITH_INFO || rc == OCI_NO_DATA) stmt->executed = 1;
+    // A NULL without an indicator fails the call, but the rows are there and the
+    // cursor goes on.
+    if (delivered) stmt->executed = 1;
     return rc;
 }
 

@@ -33,11 +33,8 @@ int convert_value(FetchConversion function, OCIError *errhp, Oid oid, const char
                   std::uint32_t sqlt, void *destination, ub4 *lengthp, sb2 *indp, ub2 *rcodep, bool isNull,
                   bool cursors) {
     if (!errhp) return -1;
-    if (isNull) {
-        if (indp) *indp = -1;
-        if (rcodep) *rcodep = kErrNullReturned;
-        return 0;
-    }
+    // The destination is not touched; without an indicator the NULL is an error.
+    if (isNull) return null_result(errhp, indp, rcodep);
     if (!function) {
         AddErrorRecordStringX(errhp, OCI_ERROR, kErrTypesInconsistent, 2, pq_type_class(oid), oci_type_class(sqlt));
         return -1;

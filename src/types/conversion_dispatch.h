@@ -44,7 +44,9 @@ int OCI2PQType(OCIError *errhp, std::uint32_t sqlt, const void *buffer, ub4 size
                char **valueOut, ub4 *lengthOut, ub1 *formatOut) noexcept;
 
 // One server value written into a define or out-bind buffer. For SQLT_RSET the
-// destination is the statement that receives the cursor's name.
+// destination is the statement that receives the cursor's name. A NULL leaves the
+// destination alone and is the NULL result of a conversion (indicator -1 and 0, or
+// without an indicator 1405 recorded and 1).
 int PQ2OCIType(OCIError *errhp, Oid oid, const char *value, int length, int format, std::uint32_t sqlt,
                void *destination, ub4 *lengthp, sb2 *indp, ub2 *rcodep, bool isNull) noexcept;
 // The same with the connection for the raw lookup and no cursor case.

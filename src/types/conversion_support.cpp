@@ -57,13 +57,28 @@ int make_text_value(const char *src, std::size_t n, char **value, ub4 *length, u
     return 0;
 }
 
+int make_binary_value(const void *src, std::size_t n, char **value, ub4 *length, ub1 *format) noexcept {
+    *value = nullptr;
+    *length = 0;
+    *format = 0;
+    if (n > 0x7FFFFFFF) return -1;
+    // One byte at least, so that an empty value is not mistaken for NULL.
+    auto *buf = static_cast<char *>(std::malloc(n ? n : 1));
+    if (!buf) return -1;
+    if (n) std::memcpy(buf, src, n);
+    *value = buf;
+    *length = static_cast<ub4>(n);
+    *format = 1;
+    return 0;
+}
+
 int null_result(OCIError *errhp, sb2 *indp, ub2 *rcodep) noexcept {
     if (rcodep) *rcodep = kErrNullReturned;
     if (indp) {
         *indp = -1;
         return 0;
     }
-    AddErrorRecord(errhp, OCI_SUCCESS_WITH_INFO, kErrNullReturned);
+    AddErrorRecord(errhp, OCI_ERROR, kErrNullReturned);
     return 1;
 }
 

@@ -42,9 +42,20 @@ private:
 // -1 with length 0 when memory is exhausted.
 int make_text_value(const char *src, std::size_t n, char **value, ub4 *length, ub1 *format) noexcept;
 
+// A new malloc'd copy of n bytes as a binary parameter (length n, format 1). -1 with
+// length 0 when memory is exhausted.
+int make_binary_value(const void *src, std::size_t n, char **value, ub4 *length, ub1 *format) noexcept;
+
 // The NULL result of a fetch: return code 1405; indicator -1 and 0, or without an
 // indicator error 1405 and 1.
 int null_result(OCIError *errhp, sb2 *indp, ub2 *rcodep) noexcept;
+
+// Whether a fetch conversion that left rcode and returned rc met a NULL it had no
+// indicator to report in. The statement then fails (1405 is an error there), although
+// the conversion's own result is 1.
+inline bool null_without_indicator(int rc, const sb2 *indp, ub2 rcode) noexcept {
+    return rc == 1 && !indp && rcode == kErrNullReturned;
+}
 
 // What the indicator reports for a value of which missing bytes did not fit.
 sb2 truncated_length(std::size_t missing) noexcept;

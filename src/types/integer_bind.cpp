@@ -6,6 +6,7 @@
 
 #include "env/error.h"
 #include "number/numeric_convert.h"
+#include "types/conversion_support.h"
 #include "types/conversions.h"
 #include "types/network_order.h"
 #include "types/number_delivery.h"
@@ -42,20 +43,6 @@ bool fits_parameter(const BindInteger &v, ub4 width) {
     return fits_signed(v.s, width);
 }
 
-int binary_value(const char *bytes, std::size_t n, char **value, ub4 *length, ub1 *format) {
-    auto *buf = static_cast<char *>(std::malloc(n));
-    if (!buf) {
-        *length = 0;
-        *format = 0;
-        return -1;
-    }
-    std::memcpy(buf, bytes, n);
-    *value = buf;
-    *length = static_cast<ub4>(n);
-    *format = 1;
-    return 0;
-}
-
 // An integer parameter of width bytes (1 for "char"). A value the parameter cannot hold
 // is refused with 1426 rather than sent cut to its low bytes.
 int integer_parameter(OCIError *errhp, const void *buffer, ub4 size, bool is_unsigned, ub4 width, char **value,
@@ -74,7 +61,7 @@ int integer_parameter(OCIError *errhp, const void *buffer, ub4 size, bool is_uns
     }
     char net[8];
     write_network(net, is_unsigned ? v.u : static_cast<std::uint64_t>(v.s), static_cast<int>(width));
-    return binary_value(net, width, value, length, format);
+    return make_binary_value(net, width, value, length, format);
 }
 
 int real_parameter(const char *bytes, int width, char **value, ub4 *length, ub1 *format) {
@@ -82,7 +69,7 @@ int real_parameter(const char *bytes, int width, char **value, ub4 *length, ub1 
     std::memcpy(net, bytes, static_cast<std::size_t>(width));
     if (width == 4) Convert4BytesToNetworkOrder(net);
     else Convert8BytesToNetworkOrder(net);
-    return binary_value(net, static_cast<std::size_t>(width), value, length, format);
+    return make_binary_value(net, static_cast<std::size_t>(width), value, length, format);
 }
 
 }  // namespace

@@ -237,6 +237,10 @@ TEST_F(PqxCall, OutValuesComeOneColumnPerParameter) {
     EXPECT_EQ(PQftype(out.get(), 2), kInt4);
     EXPECT_STREQ(PQfname(out.get(), 1), "b");
     EXPECT_STREQ(PQfname(out.get(), 2), "c");
+    EXPECT_FALSE(pqx::returns_value(out.get(), 0)) << "IN parameter";
+    EXPECT_TRUE(pqx::returns_value(out.get(), 1));
+    EXPECT_TRUE(pqx::returns_value(out.get(), 2));
+    EXPECT_FALSE(pqx::returns_value(out.get(), 3));
     EXPECT_EQ(pqx::PQgetOutResult(pc_), nullptr) << "taken once";
 
     // NULL in, NULL out; each execution has its own values.
@@ -246,6 +250,7 @@ TEST_F(PqxCall, OutValuesComeOneColumnPerParameter) {
     ASSERT_TRUE(out);
     EXPECT_STREQ(PQgetvalue(out.get(), 0, 1), "got 1");
     EXPECT_TRUE(PQgetisnull(out.get(), 0, 2));
+    EXPECT_TRUE(pqx::returns_value(out.get(), 2)) << "a NULL the call returned";
 }
 
 TEST_F(PqxCall, FailedCallLeavesNoOutValuesAndOthersAreUntouched) {

@@ -7,6 +7,7 @@
 #include <cstring>
 #include <string>
 
+#include "env/error.h"
 #include "oci_handles_test.h"
 #include "stmt/bind_values.h"
 #include "stmt/records.h"
@@ -190,9 +191,18 @@ TEST_F(Binding, OutValuesWrittenBack) {
     EXPECT_STREQ(x, "new");
     EXPECT_EQ(ind_x, 0);
     EXPECT_EQ(len_x, 3);
-    // A NULL OUT value leaves buffer, indicator and length alone.
+    // A NULL OUT value leaves buffer and length alone and says so in the indicator.
     EXPECT_STREQ(y, "keep");
-    EXPECT_EQ(ind_y, 5);
+    EXPECT_EQ(ind_y, -1);
+    EXPECT_EQ(len_y, 0);
+    // Without an indicator it fails the call, once the other values are written.
+    ASSERT_EQ(by_name(":y", y, sizeof y, SQLT_STR, nullptr, &len_y), OCI_SUCCESS);
+    std::strcpy(x, "old");
+    _ClearErrorHandle(err_);
+    EXPECT_EQ(fill_bind_parameters(stmt_, err_, 0), -1);
+    EXPECT_STREQ(x, "new");
+    EXPECT_EQ(err_->records.size(), 1u);
+    EXPECT_EQ(err_->records.nth(0)->errcode, 1405u);
     stmt_->paramCount = 3;
     EXPECT_EQ(fill_bind_parameters(stmt_, err_, 0), -1);
 }

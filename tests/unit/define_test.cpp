@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include "env/error.h"
 #include "oci_handles_test.h"
 #include "stmt/records.h"
 
@@ -123,6 +124,62 @@ TEST_F(Defines, BatchesFillColumnsRowByRow) {
     PQclear(r);
 }
 
+// A NULL with no indicator to go to fails the fetch with 1405, on the text fast path
+// (SQLT_STR) and on the general one (SQLT_CHR) alike; the other rows still arrive.
+TEST_F(Defines, NullWithoutIndicatorFailsTheFetchAfterTheOtherRows) {
+    char a[3][8] = {}, b[3][8] = {};
+    ub2 rcb[3] = {};
+    OCIDefine *d = nullptr;
+    ASSERT_EQ(OCIDefineByPos(stmt_, &d, err_, 1, a, 8, SQLT_STR, nullptr, nullptr, nullptr, OCI_DEFAULT), OCI_SUCCESS);
+    ASSERT_EQ(OCIDefineByPos(stmt_, &d, err_, 2, b, 8, SQLT_CHR, nullptr, nullptr, rcb, OCI_DEFAULT), OCI_SUCCESS);
+    PGresult *r = make_result(3, 2, 1);
+    ub4 row = 0, fetched = 0;
+    bool delivered = false;
+    EXPECT_EQ(vsk::fill_define_buffers(err_, stmt_, r, 3, &row, &fetched, &delivered), OCI_ERROR);
+    EXPECT_TRUE(delivered);
+    EXPECT_EQ(error_code(), 1405);
+    EXPECT_EQ(fetched, 3u);
+    EXPECT_EQ(row, 3u);
+    EXPECT_STREQ(a[0], "r0c0");
+    EXPECT_STREQ(a[1], "");
+    EXPECT_STREQ(a[2], "r2c0");
+    EXPECT_EQ(std::string(b[2], 8), "r2c1    ");
+    EXPECT_EQ(rcb[1], 1405);
+    EXPECT_EQ(rcb[2], 0);
+    // Row by row out of a prefetched batch: only the NULL row fails.
+    vsk::_ClearErrorHandle(err_);
+    EXPECT_EQ(vsk::fill_define_buffers_prefetch(err_, stmt_, r, &row, &fetched, 0), OCI_SUCCESS);
+    EXPECT_EQ(vsk::fill_define_buffers_prefetch(err_, stmt_, r, &row, &fetched, 1), OCI_ERROR);
+    EXPECT_EQ(error_code(), 1405);
+    // With indicators the same rows are fine.
+    sb2 ia[3] = {}, ib[3] = {};
+    ASSERT_EQ(OCIDefineByPos(stmt_, &d, err_, 1, a, 8, SQLT_STR, ia, nullptr, nullptr, OCI_DEFAULT), OCI_SUCCESS);
+    ASSERT_EQ(OCIDefineByPos(stmt_, &d, err_, 2, b, 8, SQLT_CHR, ib, nullptr, nullptr, OCI_DEFAULT), OCI_SUCCESS);
+    row = 0;
+    vsk::_ClearErrorHandle(err_);
+    EXPECT_EQ(vsk::fill_define_buffers(err_, stmt_, r, 3, &row, &fetched, &delivered), OCI_SUCCESS);
+    EXPECT_EQ(ia[1], -1);
+    EXPECT_EQ(ib[1], -1);
+    EXPECT_EQ(error_code(), 0);
+    PQclear(r);
+}
+
+TEST_F(Defines, EmptyTextIsANullWithOracleSemantics) {
+    PGresult *r = make_result(1, 1);
+    ASSERT_TRUE(PQsetvalue(r, 0, 0, const_cast<char *>(""), 0));
+    for (ub2 dty : {SQLT_STR, SQLT_CHR, SQLT_VCS}) {
+        SCOPED_TRACE(dty);
+        char buf[8];
+        OCIDefine *d = nullptr;
+        ASSERT_EQ(OCIDefineByPos(stmt_, &d, err_, 1, buf, 8, dty, nullptr, nullptr, nullptr, OCI_DEFAULT), OCI_SUCCESS);
+        ub4 row = 0, fetched = 0;
+        vsk::_ClearErrorHandle(err_);
+        EXPECT_EQ(vsk::fill_define_buffers(err_, stmt_, r, 1, &row, &fetched), OCI_ERROR);
+        EXPECT_EQ(error_code(), 1405);
+    }
+    PQclear(r);
+}
+
 TEST_F(Defines, StridesGapsAndMissingDefines) {
     struct Row {
         char text[8];
@@ -199,21 +256,22 @@ TEST_F(Defines, TextColumnsMatchTheValueByValueConversion) {
                       OCI_SUCCESS);
             ub4 row = 0, fetched = 0;
             const sword got = vsk::fill_define_buffers(err_, stmt_, r, kRows, &row, &fetched);
-            bool truncatedNull = false;
+            bool unindicatedNull = false;
             for (int i = 0; i < kRows; ++i) {
                 ub4 l = cap;
                 const int one = vsk::PQ2OCIType(err_, 25, PQgetvalue(r, i, 0), PQgetlength(r, i, 0), 0, SQLT_STR,
                                                  want.data() + i * cap, &l, indicators ? &wantInd[i] : nullptr,
                                                  &wantRc[i], PQgetisnull(r, i, 0) != 0);
                 ASSERT_GE(one, 0);
-                truncatedNull |= one == 1;
+                // The text conversion reports no cut: 1 is a NULL without an indicator.
+                unindicatedNull |= one == 1;
                 wantLen[i] = static_cast<ub2>(l);
             }
             EXPECT_EQ(buf, want);
             if (indicators) EXPECT_EQ(ind, wantInd);
             EXPECT_EQ(len, wantLen);
             EXPECT_EQ(rc, wantRc);
-            EXPECT_EQ(got, truncatedNull ? OCI_SUCCESS_WITH_INFO : OCI_SUCCESS);
+            EXPECT_EQ(got, unindicatedNull ? OCI_ERROR : OCI_SUCCESS);
         }
     }
     PQclear(r);
