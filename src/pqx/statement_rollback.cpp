@@ -1,42 +1,33 @@
 #include "pqx/statement_rollback.h"
 
-#include <vector>
-
 #include "env/trace.h"
 #include "pqx/command.h"
 #include "pqx/extended.h"
 #include "pqx/pipeline.h"
+#include "pqx/savepoint.h"
 #include "pqx/standins.h"
 
 namespace vsk::pqx {
 
 namespace {
 
-constexpr char kSavepoint[] = "SAVEPOINT vsk_statement";
-constexpr char kRelease[] = "RELEASE SAVEPOINT vsk_statement";
-constexpr char kUndo[] = "ROLLBACK TO SAVEPOINT vsk_statement; RELEASE SAVEPOINT vsk_statement";
+constexpr Savepoint kStatementSavepoint = {
+    "SAVEPOINT vsk_statement",
+    "RELEASE SAVEPOINT vsk_statement",
+    "ROLLBACK TO SAVEPOINT vsk_statement; RELEASE SAVEPOINT vsk_statement",
+};
 
 // SAVEPOINT, the statement and RELEASE in one exchange; null when the pipeline could
 // not be used (the caller then runs the statement plainly).
 PGresult *guarded(PGconn *conn, const char *stmtName, int nParams, const char *const *values, const int *lengths,
                   const int *formats, int resultFormat) {
-    std::vector<ResultPtr> results;
-    {
-        Pipeline pipeline(conn);
-        if (!pipeline.ok()) return nullptr;
-        pipeline.send(kSavepoint);
+    PGresult *r = under_savepoint(conn, kStatementSavepoint, [&](Pipeline &pipeline) {
         pipeline.send_prepared(stmtName, nParams, values, lengths, formats, resultFormat);
-        pipeline.send(kRelease);
-        results = pipeline.finish();
-    }
-    if (results.size() != 3) return PQmakeEmptyPGresult(conn, PGRES_FATAL_ERROR);
-    const ExecStatusType status = PQresultStatus(results[1].get());
-    if (PQresultStatus(results[0].get()) == PGRES_COMMAND_OK && status != PGRES_COMMAND_OK &&
-        status != PGRES_TUPLES_OK) {
-        ocitrace(TRACE_EXECUTE, "exec_prepared", "statement failed; rolling back to its savepoint\n");
-        PQclear(PQexec(conn, kUndo));
-    }
-    return results[1] ? results[1].release() : PQmakeEmptyPGresult(conn, PGRES_FATAL_ERROR);
+    });
+    const ExecStatusType status = PQresultStatus(r);
+    if (r && status != PGRES_COMMAND_OK && status != PGRES_TUPLES_OK)
+        ocitrace(TRACE_EXECUTE, "exec_prepared", "statement failed; rolled back to its savepoint\n");
+    return r;
 }
 
 }  // namespace
