@@ -70,11 +70,14 @@ Oid oid_at(const PGresult *r, int row, int col) {
 // nothing could be sent.
 PGresult *catalogue_query(PGconn *conn, void *errhp, const char *sql, int n, const Oid *types,
                           const char *const *values) noexcept {
+    // A command still running (non-blocking execution) owns the connection; a FETCH read
+    // ahead is settled first.
+    if (PQstatus(conn) != CONNECTION_OK || transaction_status(conn) == PQTRANS_ACTIVE) return nullptr;
     drain_pending(conn);
-    if (PQstatus(conn) != CONNECTION_OK) return nullptr;
+    const PGTransactionStatusType tx = PQtransactionStatus(conn);
     NoticeScope notices(conn, errhp);
     ocitrace(TRACE_CONNECT, "pqx", "catalogue: %s\n", sql);
-    if (PQtransactionStatus(conn) == PQTRANS_INTRANS)
+    if (tx == PQTRANS_INTRANS)
         return under_savepoint(conn, kCatalogSavepoint,
                                [&](Pipeline &pipeline) { pipeline.send(sql, n, types, values); });
     // Idle, or a failed transaction block whose refusal is then the answer.

@@ -73,8 +73,13 @@ void set_column_sizes(ColumnRecord *c, Oid type, int typmod, std::optional<ub4> 
 
 const char *TextPool::intern(std::string_view text, std::size_t terminator) noexcept {
     try {
+        if (terminator <= 1) {
+            auto found = texts_.find(text);
+            if (found != texts_.end()) return found->c_str();
+            return texts_.emplace(text).first->c_str();
+        }
         std::string key(text);
-        key.append(terminator, '\0');
+        key.append(terminator - 1, '\0');
         return texts_.insert(std::move(key)).first->c_str();
     } catch (...) {
         return nullptr;

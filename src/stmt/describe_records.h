@@ -7,6 +7,7 @@
 #include <libpq-fe.h>
 
 #include <cstddef>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -86,7 +87,13 @@ public:
     std::size_t size() const noexcept { return texts_.size(); }
 
 private:
-    std::unordered_set<std::string> texts_;
+    // Looked up by the text itself, without building a key.
+    struct Hash {
+        using is_transparent = void;
+        std::size_t operator()(std::string_view s) const noexcept { return std::hash<std::string_view>{}(s); }
+    };
+    // Each text is stored with all but the last byte of its terminator (std::string adds that).
+    std::unordered_set<std::string, Hash, std::equal_to<>> texts_;
 };
 
 }  // namespace vsk

@@ -23,13 +23,17 @@ bool object_mode(const OCIEnv *env) { return env && (env->mode & ENV_OBJECT); }
 // A text attribute: a pointer to the pooled text, and its length without terminator.
 sword put_text(OCIParam *param, OCIError *errhp, const std::string &text, void *attributep, ub4 *sizep) {
     const OCIEnv *env = env_of(param);
-    // The terminator as the client character set writes it.
-    std::string terminator;
-    if (!text_from_utf8(env, errhp, "", 1, &terminator)) return OCI_ERROR;
+    // The terminator as the client character set writes it (UTF-16: two bytes).
+    std::size_t terminator = 1;
+    if (env && env->isUtf16) {
+        std::string converted;
+        if (!text_from_utf8(env, errhp, "", 1, &converted)) return OCI_ERROR;
+        terminator = converted.size();
+    }
     const char *pooled = nullptr;
     try {
         if (!param->texts) param->texts = std::make_shared<TextPool>();
-        pooled = param->texts->intern(text, terminator.size());
+        pooled = param->texts->intern(text, terminator);
     } catch (...) {
     }
     if (!pooled) return refuse_attr(errhp, kErrNoMemory);

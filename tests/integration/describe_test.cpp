@@ -7,12 +7,12 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <fstream>
 #include <string>
 #include <vector>
 
 #include "connect/records.h"
 #include "oci_session_test.h"
+#include "protocol_trace.h"
 #include "scoped_env.h"
 
 namespace {
@@ -31,6 +31,28 @@ struct Column {
     std::string typeName;
     std::string schema;
 };
+
+// What a column should describe as.
+struct Expect {
+    const char *name;
+    ub2 type, size;
+    sb2 precision;
+    sb1 scale;
+    ub1 nullable;
+    ub2 charSize;
+    const char *typeName;
+};
+
+void expect_column(const Column &c, const Expect &e) {
+    EXPECT_EQ(c.name, e.name);
+    EXPECT_EQ(c.type, e.type) << e.name;
+    EXPECT_EQ(c.size, e.size) << e.name;
+    EXPECT_EQ(c.precision, e.precision) << e.name;
+    EXPECT_EQ(c.scale, e.scale) << e.name;
+    EXPECT_EQ(c.nullable, e.nullable) << e.name;
+    EXPECT_EQ(c.charSize, e.charSize) << e.name;
+    EXPECT_EQ(c.typeName, e.typeName) << e.name;
+}
 
 class Describe : public vsk::test::OciSessionTest {
 protected:
@@ -250,46 +272,31 @@ TEST_F(DescribeMapping, OtlWinsOverRogueWave) { expect(described(true, true, fal
 
 TEST_F(Describe, SizesPrecisionAndScaleOfHeldRows) {
     run_query("select i2, i4, i8, b, f4, f8, n, nn, vc, c, t, ts, bits, big, i4 + 1 as expr from dsc_sizes");
-    struct Expect {
-        const char *name;
-        ub2 type, size;
-        sb2 precision;
-        sb1 scale;
-        ub2 charSize;
-        const char *typeName;
-    };
     const Expect expected[] = {
-        {"i2", SQLT_INT, 2, 0, 0, 0, "int2"},
-        {"i4", SQLT_INT, 4, 0, 0, 0, "int4"},
-        {"i8", SQLT_INT, 8, 0, 0, 0, "int8"},
-        {"b", SQLT_INT, 4, 0, 0, 0, "bool"},
-        {"f4", SQLT_FLT, 4, 0, 0, 0, "float4"},
-        {"f8", SQLT_FLT, 8, 0, 0, 0, "float8"},
-        {"n", SQLT_NUM, 22, 10, 2, 0, "numeric"},
+        {"i2", SQLT_INT, 2, 0, 0, 0, 0, "int2"},
+        {"i4", SQLT_INT, 4, 0, 0, 1, 0, "int4"},
+        {"i8", SQLT_INT, 8, 0, 0, 1, 0, "int8"},
+        {"b", SQLT_INT, 4, 0, 0, 1, 0, "bool"},
+        {"f4", SQLT_FLT, 4, 0, 0, 1, 0, "float4"},
+        {"f8", SQLT_FLT, 8, 0, 0, 1, 0, "float8"},
+        {"n", SQLT_NUM, 22, 10, 2, 1, 0, "numeric"},
         // Without a modifier precision and scale read as all ones.
-        {"nn", SQLT_NUM, 22, -1, -1, 0, "numeric"},
-        {"vc", SQLT_CHR, 40, 0, 0, 40, "varchar"},
-        {"c", SQLT_AFC, 5, 0, 0, 5, "bpchar"},
+        {"nn", SQLT_NUM, 22, -1, -1, 1, 0, "numeric"},
+        {"vc", SQLT_CHR, 40, 0, 0, 0, 40, "varchar"},
+        {"c", SQLT_AFC, 5, 0, 0, 1, 5, "bpchar"},
         // No declared length: the longest value held ("abcdefghij"; NULL counts nothing).
-        {"t", SQLT_STR, 10, 0, 0, 10, "text"},
+        {"t", SQLT_STR, 10, 0, 0, 1, 10, "text"},
         // timestamp(3)'s modifier is no length.
-        {"ts", SQLT_TIMESTAMP, 23, 0, 0, 23, "timestamp"},
-        {"bits", SQLT_NTY, 12, 0, 0, 12, "bit"},
+        {"ts", SQLT_TIMESTAMP, 23, 0, 0, 1, 23, "timestamp"},
+        {"bits", SQLT_NTY, 12, 0, 0, 1, 12, "bit"},
         // Larger than a ub2 holds: the largest it does.
-        {"big", SQLT_CHR, 65535, 0, 0, 65535, "varchar"},
-        {"expr", SQLT_INT, 4, 0, 0, 0, "int4"},
+        {"big", SQLT_CHR, 65535, 0, 0, 1, 65535, "varchar"},
+        {"expr", SQLT_INT, 4, 0, 0, 1, 0, "int4"},
     };
     for (ub4 i = 0; i < sizeof expected / sizeof expected[0]; ++i) {
-        const Expect &e = expected[i];
         const Column c = column(i + 1);
-        EXPECT_EQ(c.name, e.name);
-        EXPECT_EQ(c.type, e.type) << e.name;
-        EXPECT_EQ(c.size, e.size) << e.name;
-        EXPECT_EQ(c.precision, e.precision) << e.name;
-        EXPECT_EQ(c.scale, e.scale) << e.name;
-        EXPECT_EQ(c.charSize, e.charSize) << e.name;
-        EXPECT_EQ(c.typeName, e.typeName) << e.name;
-        EXPECT_EQ(c.schema, "pg_catalog") << e.name;
+        expect_column(c, expected[i]);
+        EXPECT_EQ(c.schema, "pg_catalog") << expected[i].name;
     }
 }
 
@@ -548,15 +555,6 @@ TEST_F(Describe, TableAttributesAndColumns) {
 
     const std::vector<Column> cols = table_columns(d);
     ASSERT_EQ(cols.size(), 6u);
-    struct Expect {
-        const char *name;
-        ub2 type, size;
-        sb2 precision;
-        sb1 scale;
-        ub1 nullable;
-        ub2 charSize;
-        const char *typeName;
-    };
     const Expect expected[] = {
         {"id", SQLT_INT, 4, 0, 0, 0, 0, "int4"},
         {"n", SQLT_NUM, 22, 10, 2, 1, 0, "numeric"},
@@ -566,17 +564,7 @@ TEST_F(Describe, TableAttributesAndColumns) {
         {"code", SQLT_CHR, 8, 0, 0, 1, 8, "dsc_code"},
         {"b", SQLT_BIN, 4000, 0, 0, 1, 4000, "bytea"},
     };
-    for (std::size_t i = 0; i < cols.size(); ++i) {
-        const Expect &e = expected[i];
-        EXPECT_EQ(cols[i].name, e.name);
-        EXPECT_EQ(cols[i].type, e.type) << e.name;
-        EXPECT_EQ(cols[i].size, e.size) << e.name;
-        EXPECT_EQ(cols[i].precision, e.precision) << e.name;
-        EXPECT_EQ(cols[i].scale, e.scale) << e.name;
-        EXPECT_EQ(cols[i].nullable, e.nullable) << e.name;
-        EXPECT_EQ(cols[i].charSize, e.charSize) << e.name;
-        EXPECT_EQ(cols[i].typeName, e.typeName) << e.name;
-    }
+    for (std::size_t i = 0; i < cols.size(); ++i) expect_column(cols[i], expected[i]);
     EXPECT_EQ(cols[4].schema, "public");
     OCIHandleFree(d, OCI_HTYPE_DESCRIBE);
     exec_ok("DROP TABLE IF EXISTS dsc_table; DROP DOMAIN IF EXISTS dsc_code");
@@ -749,14 +737,7 @@ protected:
         std::remove(trace_.c_str());
         Describe::TearDown();
     }
-    std::size_t syncs() const {
-        std::ifstream in(trace_);
-        std::string line;
-        std::size_t n = 0;
-        while (std::getline(in, line))
-            if (line.find("\tSync") != std::string::npos || line.find(" Sync") != std::string::npos) ++n;
-        return n;
-    }
+    std::size_t syncs() const { return vsk::test::protocol_exchanges(trace_); }
     // Exchanges of describing every column of the statement's result.
     std::size_t describe_all(ub4 columns, OCIStmt *s = nullptr) {
         const std::size_t before = syncs();
