@@ -10,6 +10,7 @@
 #include "env/env.h"
 #include "env/error.h"
 #include "env/export.h"
+#include "env/trace.h"
 #include "nls/env_text.h"
 #include "pqx/catalog.h"
 #include "pqx/pg_error.h"
@@ -150,6 +151,8 @@ sword Build_OCITableParamHandle(OCIEnv *env, OCIError *errhp, OCIServer *server,
         pqx::Lookup found = pqx::Lookup::Missing;
         PGresult *failure = nullptr;
         if (parse_object_name(text, &parsed)) found = pqx::find_table(server->conn, errhp, parsed, &facts, &failure);
+        ocitrace(TRACE_SQL, "OCIDescribeAny", "table %s: %s\n", text.c_str(),
+                 found == pqx::Lookup::Found ? "found" : found == pqx::Lookup::Missing ? "not found" : "lookup failed");
         if (found == pqx::Lookup::Failed) {
             // The server's own answer follows, when there is one.
             AddErrorRecord(errhp, OCI_ERROR, kErrAllocation);
