@@ -180,8 +180,9 @@ TEST(DescribeRecords, ExhaustedMemoryGivesNoRecord) {
 
 class ParamAttributes : public vsk::test::OciHandlesTest {
 protected:
+    // Descriptors share the pool of the statement or describe they came from: pool_ here.
     OCIParam *param_of(DescribeRecord *r) {
-        OCIParam *p = vsk::new_param(env_, r, std::make_shared<vsk::TextPool>());
+        OCIParam *p = vsk::new_param(env_, r, pool_);
         EXPECT_NE(p, nullptr);
         return p;
     }
@@ -197,6 +198,7 @@ protected:
         if (out) std::memcpy(out, buf, sizeof buf);
         return {n, size};
     }
+    std::shared_ptr<vsk::TextPool> pool_ = std::make_shared<vsk::TextPool>();
 };
 
 TEST_F(ParamAttributes, ColumnAttributesWriteTheirPublishedWidths) {
@@ -230,7 +232,7 @@ TEST_F(ParamAttributes, ColumnAttributesWriteTheirPublishedWidths) {
     OCIDescriptorFree(wide, OCI_DTYPE_PARAM);
 }
 
-TEST_F(ParamAttributes, TextsOutliveTheirDescriptor) {
+TEST_F(ParamAttributes, TextsOutliveTheirDescriptorWhileItsSourceLives) {
     OCIParam *p = column_param(column_named("column_a"));
     OraText *name = nullptr, *type = nullptr;
     ub4 n = 0, tn = 0;
