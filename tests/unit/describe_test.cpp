@@ -5,6 +5,7 @@
 #include <oci.h>
 
 #include <cstring>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -28,6 +29,9 @@ struct NameCase {
     bool ok;
     const char *table, *tableFolded, *schema, *schemaFolded;
 };
+
+// Printed by name: the default printer would read the structure's padding.
+void PrintTo(const NameCase &c, std::ostream *os) { *os << '"' << c.text << '"'; }
 
 class ObjectNames : public ::testing::TestWithParam<NameCase> {};
 
@@ -71,6 +75,8 @@ struct SizeCase {
     ub2 precision;
     ub1 scale;
 };
+
+void PrintTo(const SizeCase &c, std::ostream *os) { *os << c.what; }
 
 class ColumnSizes : public ::testing::TestWithParam<SizeCase> {};
 
