@@ -7,12 +7,12 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <fstream>
 #include <string>
 
 #include <unistd.h>
 
 #include "bench_support.h"
+#include "protocol_trace.h"
 
 namespace {
 
@@ -138,16 +138,6 @@ void BM_DescribePoints_Libpq(benchmark::State &state) {
     PQfinish(c);
 }
 
-// Exchanges in the protocol trace: its synchronisation messages.
-std::size_t syncs(const std::string &trace) {
-    std::ifstream in(trace);
-    std::string line;
-    std::size_t n = 0;
-    while (std::getline(in, line))
-        if (line.find("\tSync") != std::string::npos || line.find(" Sync") != std::string::npos) ++n;
-    return n;
-}
-
 void report_round_trips() {
     const std::string trace = "/tmp/vsk_describe_bench_" + std::to_string(getpid()) + ".trace";
     std::remove(trace.c_str());
@@ -156,12 +146,12 @@ void report_round_trips() {
         OciSession s;
         unsetenv("OCI_TRACE_PROTOCOL");
         PointQuery pq(s);
-        const std::size_t start = syncs(trace);
+        const std::size_t start = vsk::test::protocol_exchanges(trace);
         pq.run(1);
-        const std::size_t first = syncs(trace) - start;
+        const std::size_t first = vsk::test::protocol_exchanges(trace) - start;
         constexpr int kRounds = 100;
         for (int i = 2; i <= kRounds + 1; ++i) pq.run(i);
-        const double later = static_cast<double>(syncs(trace) - start - first) / kRounds;
+        const double later = static_cast<double>(vsk::test::protocol_exchanges(trace) - start - first) / kRounds;
         std::printf("round trips per point query with its describe: first %zu, then %.2f\n", first, later);
     }
     std::remove(trace.c_str());
