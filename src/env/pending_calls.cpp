@@ -144,10 +144,6 @@ VSK_EXPORT sword OCIDateToText(OCIError *err, const OCIDate *date, const oratext
     return vsk::pending_call(err, err, 0, err, date, fmt, fmt_length, lang_name, lang_length, buf_size, buf);
 }
 
-VSK_EXPORT sword OCIDescribeAny(OCISvcCtx *svchp, OCIError *errhp, void *objptr, ub4 objnm_len, ub1 objptr_typ, ub1 info_level, ub1 objtyp, OCIDescribe *dschp) {
-    return vsk::pending_call(const_cast<void *>(static_cast<const void *>(svchp)), errhp, OCI_FNCODE_DESCRIBEANY, svchp, errhp, objptr, objnm_len, objptr_typ, info_level, objtyp, dschp);
-}
-
 VSK_EXPORT sword OCIFileClose(void *hndl, OCIError *err, OCIFileObject *filep) {
     return vsk::pending_call(err, err, 0, hndl, err, filep);
 }
@@ -351,10 +347,6 @@ VSK_EXPORT sword OCINlsGetInfo(void *envhp, OCIError *errhp, OraText *buf, size_
 
 VSK_EXPORT sword OCINlsNumericInfoGet(void *envhp, OCIError *errhp, sb4 *val, ub2 item) {
     return vsk::pending_call(errhp, errhp, 0, envhp, errhp, val, item);
-}
-
-VSK_EXPORT sword OCIParamGet(const void *hndlp, ub4 htype, OCIError *errhp, void **parmdpp, ub4 pos) {
-    return vsk::pending_call(errhp, errhp, OCI_FNCODE_PARAMGET, hndlp, htype, errhp, parmdpp, pos);
 }
 
 VSK_EXPORT sword OCISessionGet(OCIEnv *envhp, OCIError *errhp, OCISvcCtx **svchp, OCIAuthInfo *authhp, OraText *poolName, ub4 poolName_len, const OraText *tagInfo, ub4 tagInfo_len, OraText **retTagInfo, ub4 *retTagInfo_len, boolean *found, ub4 mode) {

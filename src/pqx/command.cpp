@@ -2,6 +2,7 @@
 
 #include "env/handle.h"
 #include "env/trace.h"
+#include "pqx/catalog.h"
 #include "pqx/connection.h"
 #include "pqx/extended.h"
 #include "pqx/pg_error.h"
@@ -46,7 +47,9 @@ PGresult *exec(PGconn *conn, void *errhp, const char *command) noexcept {
     }
     ocitrace(TRACE_CONNECT, "pqx", "PQexec: %s\n", command);
     NoticeScope notices(conn, errhp);
-    return PQexec(conn, command);
+    PGresult *r = PQexec(conn, command);
+    note_command(conn, r);
+    return r;
 }
 
 PGresult *exec_params(PGconn *conn, void *errhp, const char *command, int nParams, const Oid *paramTypes,

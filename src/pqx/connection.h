@@ -4,6 +4,7 @@
 
 #include <libpq-fe.h>
 
+#include <cstdint>
 #include <cstdio>
 #include <deque>
 #include <memory>
@@ -161,6 +162,20 @@ struct ConnState {
     std::optional<PreparedStatement> outCall;
     // The OUT values of the last such CALL, until taken.
     ResultPtr outResult;
+    // What describe learnt from the catalogue and does not ask again: type names by
+    // OID, and NOT NULL by table column. DDL on this connection clears it.
+    struct TypeNames {
+        std::string name;
+        std::string schema;
+    };
+    struct Catalog {
+        std::unordered_map<Oid, TypeNames> types;
+        // Keyed table OID << 16 | column number.
+        std::unordered_map<std::uint64_t, bool> notNull;
+        // DDL ran in the open transaction: its rollback clears the cache again.
+        bool ddlInTransaction = false;
+    };
+    Catalog catalog;
 };
 
 // PQconnectdbParams with expand_dbname 1, or PQconnectdb of a whole URI; never null

@@ -1,4 +1,4 @@
-// Attributes of statements, transactions, binds and defines, describe and parameter handles.
+// Attributes of statements, transactions, binds and defines.
 #include <cstdlib>
 #include <cstring>
 
@@ -179,16 +179,5 @@ sword Get_OCIError(void *h, void *attributep, ub4 *sizep, ub4 attrtype, OCIError
     }
 }
 sword Set_OCIBind(void *, void *, ub4, ub4, OCIError *) noexcept { return OCI_ERROR; }
-
-// Describe and parameter attributes come with describe support; until then every number is refused.
-sword Get_OCIDescribe(void *h, void *, ub4 *, ub4, OCIError *errhp) noexcept {
-    if (!is_kind(h, HANDLE_OCIDescribe)) return OCI_INVALID_HANDLE;
-    return refuse_attr(errhp, kErrAttrInvalid);
-}
-
-sword Get_OCIParam(void *h, void *, ub4 *, ub4, OCIError *errhp) noexcept {
-    if (!is_kind(h, HANDLE_OCIParam)) return OCI_INVALID_HANDLE;
-    return refuse_attr(errhp, kErrAttrInvalid);
-}
 
 }  // namespace vsk

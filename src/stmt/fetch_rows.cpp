@@ -39,6 +39,12 @@ void drop_batch(OCIStmt *stmt) {
     stmt->result = stmt->outResult = nullptr;
 }
 
+// A batch without rows still tells the query's columns: it stays for describe.
+void end_of_rows(OCIStmt *stmt) {
+    PQclear(stmt->outResult);
+    stmt->outResult = nullptr;
+}
+
 // Sends a FETCH of count rows and reads its one result into stmt->result. 0, or -1 with
 // the failure recorded and the transaction rolled back.
 int fetchRows(OCIServer *server, OCIStmt *stmt, OCIError *errhp, ub4 count) {
@@ -181,7 +187,7 @@ sword deliver_first_batch(OCIStmt *stmt, OCIError *errhp, ub4 iters) noexcept {
     const sword warned = with_notices(errhp, OCI_SUCCESS);
     const ub4 rows = static_cast<ub4>(PQntuples(stmt->result));
     if (rows == 0) {
-        drop_batch(stmt);
+        end_of_rows(stmt);
         cursor->state = Cursor::EXHAUSTED;
         stmt->rowsFetched = 0;
         stmt->executed = 1;
@@ -245,7 +251,7 @@ sword doFetch(OCIStmt *stmt, OCIError *errhp, ub4 nrows, ub2 orientation, sb4 fe
         if (stmt->result) trace_batch(stmt);
         const ub4 rows = stmt->result ? static_cast<ub4>(PQntuples(stmt->result)) : 0;
         if (rows == 0) {
-            drop_batch(stmt);
+            end_of_rows(stmt);
             cursor->state = Cursor::EXHAUSTED;
             stmt->rowsFetched = 0;
             return OCI_NO_DATA;

@@ -3,6 +3,7 @@
 #include <cstdlib>
 
 #include "connect/records.h"
+#include "stmt/describe_records.h"
 #include "stmt/server_statement.h"
 #include "pqx/server_listings.h"
 
@@ -48,13 +49,15 @@ void Free_OCIStmt(void *h) noexcept {
 
 void Free_OCIParam(void *h) noexcept {
     if (!is_kind(h, HANDLE_OCIParam)) return;
-    delete_record(static_cast<OCIParam *>(h));
+    auto *p = static_cast<OCIParam *>(h);
+    delete p->record;
+    delete_record(p);
 }
 
 void Free_OCIDescribe(void *h) noexcept {
     if (!is_kind(h, HANDLE_OCIDescribe)) return;
     auto *d = static_cast<OCIDescribe *>(h);
-    Free_OCIParam(d->params);
+    delete d->table;
     delete_record(d);
 }
 

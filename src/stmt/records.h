@@ -4,6 +4,7 @@
 #include <oci.h>
 #include <libpq-fe.h>
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -12,6 +13,11 @@
 
 struct OCISvcCtx;
 struct OCIServer;
+
+namespace vsk {
+struct DescribeRecord;
+class TextPool;
+}  // namespace vsk
 
 struct OCIBind {
     vsk::Header hdr;
@@ -147,15 +153,23 @@ struct OCIStmt {
     vsk::PtrList<OCIBind> binds;
     vsk::PtrList<OCIDefine> defines;
     vsk::PtrList<void> memCache;
+    // Texts describe hands out for its columns; shared with the descriptors made from
+    // it, so they stay valid while either lives.
+    std::shared_ptr<vsk::TextPool> describeTexts;
 };
 
 struct OCIParam {
     vsk::Header hdr;
+    vsk::DescribeRecord *record;
+    // Where the texts read from it are kept: its statement's pool, or its describe's.
+    std::shared_ptr<vsk::TextPool> texts;
 };
 
 struct OCIDescribe {
     vsk::Header hdr;
-    OCIParam *params;
+    // The table of the last successful describe, null before and after a failed one.
+    vsk::DescribeRecord *table;
+    std::shared_ptr<vsk::TextPool> texts;
 };
 
 struct OCITrans {

@@ -5,11 +5,11 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <fstream>
 #include <string>
 #include <vector>
 
 #include "oci_session_test.h"
+#include "protocol_trace.h"
 
 namespace {
 
@@ -296,14 +296,7 @@ namespace {
 // trace of a session of its own.
 class QueryRoundTrips : public Query {
 protected:
-    std::size_t syncs() const {
-        std::ifstream in(trace_);
-        std::string line;
-        std::size_t n = 0;
-        while (std::getline(in, line))
-            if (line.find("\tSync") != std::string::npos || line.find(" Sync") != std::string::npos) ++n;
-        return n;
-    }
+    std::size_t syncs() const { return vsk::test::protocol_exchanges(trace_); }
     std::string trace_ = ::testing::TempDir() + "vsk_roundtrips.trace";
 };
 
