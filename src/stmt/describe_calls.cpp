@@ -14,6 +14,7 @@
 #include "nls/env_text.h"
 #include "pqx/catalog.h"
 #include "pqx/pg_error.h"
+#include "stmt/array_dml.h"
 #include "stmt/describe.h"
 #include "stmt/describe_names.h"
 #include "types/type_codes.h"
@@ -191,6 +192,14 @@ VSK_EXPORT sword OCIParamGet(const void *hndlp, ub4 htype, OCIError *errhp, void
     if (!is_kind(errhp, HANDLE_OCIError) || !hndlp || !parmdpp) return OCI_INVALID_HANDLE;
     void *handle = const_cast<void *>(hndlp);
     _ClearErrorHandle(errhp);
+    if (htype == OCI_HTYPE_ERROR) {
+        // A row that failed in an array DML run with OCI_BATCH_ERRORS: *parmdpp is the
+        // application's error handle to fill with it.
+        auto *source = static_cast<OCIError *>(handle);
+        if (!is_kind(source, HANDLE_OCIError)) return OCI_INVALID_HANDLE;
+        auto work = [&] { return batch_error_param(source, errhp, parmdpp, pos); };
+        return run_in_frame(env_of(source), OCI_FNCODE_PARAMGET, work, hndlp, htype, errhp, parmdpp, pos);
+    }
     *parmdpp = nullptr;
     if (htype == OCI_HTYPE_STMT) {
         auto *stmt = static_cast<OCIStmt *>(handle);

@@ -204,7 +204,7 @@ TEST_F(ArrayDml, ServerFailureMidArray) {
     EXPECT_EQ(committed(), "157,1000,2000,2001");
 }
 
-TEST_F(ArrayDml, DISABLED_BatchErrorsSkipFailingRows) {
+TEST_F(ArrayDml, BatchErrorsSkipFailingRows) {
     ASSERT_TRUE(exec_ok("INSERT INTO ad_t (id) VALUES (1), (50), (100)"));
     OCIError *rowErr = nullptr;
     ASSERT_EQ(OCIHandleAlloc(env_, reinterpret_cast<void **>(&rowErr), OCI_HTYPE_ERROR, 0, nullptr), OCI_SUCCESS);

@@ -113,7 +113,7 @@ protected:
     // Runs a query with its rows held (a define on column 1, up to ten rows at execute).
     void run_query(const std::string &sql, OCIStmt *s = nullptr) {
         ASSERT_EQ(prepare(sql, s), OCI_SUCCESS) << error().second;
-        ASSERT_EQ(define_text(1, first_[0], sizeof first_[0], nullptr, nullptr, s), OCI_SUCCESS);
+        ASSERT_EQ(define_text(1, first_[0], sizeof first_[0], firstInd_, nullptr, s), OCI_SUCCESS);
         const sword rc = execute(10, OCI_DEFAULT, s);
         ASSERT_TRUE(rc == OCI_SUCCESS || rc == OCI_NO_DATA) << rc << " " << error().second;
     }
@@ -162,6 +162,8 @@ protected:
     }
 
     char first_[10][64] = {};
+
+    sb2 firstInd_[10] = {};
 };
 
 // Types by mapping switch ----------------------------------------------------------------
