@@ -26,8 +26,8 @@ typedef int eb4;
 
 typedef ub8 oraub8;
 typedef sb8 orasb8;
-typedef ub8 ubig_ora;
-typedef sb8 sbig_ora;
+typedef unsigned long ubig_ora;
+typedef signed long sbig_ora;
 typedef sb8 sysb8;
 
 typedef unsigned char oratext;
