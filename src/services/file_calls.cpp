@@ -52,6 +52,17 @@ sword admit(OCIEnv *env, OCIError *err, bool args_present) noexcept {
     return OCI_SUCCESS;
 }
 
+// Stores the count of one read or write, -1 for a failed one.
+sword transferred(OCIError *err, ssize_t n, ub4 *count) noexcept {
+    if (n < 0) {
+        int e = errno;
+        *count = static_cast<ub4>(-1);
+        return fail_errno(err, e);
+    }
+    *count = static_cast<ub4>(n);
+    return succeed();
+}
+
 const char *c_text(const OraText *s) noexcept { return reinterpret_cast<const char *>(s); }
 
 }  // namespace
@@ -123,14 +134,7 @@ VSK_EXPORT sword OCIFileRead(void *hndl, OCIError *err, OCIFileObject *filep, vo
     OCIEnv *env = file_env("OCIFileRead", hndl, err);
     if (!env) return OCI_INVALID_HANDLE;
     if (sword rc = admit(env, err, filep && bufp && bytesread); rc != OCI_SUCCESS) return rc;
-    ssize_t n = read(filep->fd, bufp, bufl);
-    if (n < 0) {
-        int e = errno;
-        *bytesread = static_cast<ub4>(-1);
-        return fail_errno(err, e);
-    }
-    *bytesread = static_cast<ub4>(n);
-    return succeed();
+    return transferred(err, read(filep->fd, bufp, bufl), bytesread);
 }
 
 VSK_EXPORT sword OCIFileWrite(void *hndl, OCIError *err, OCIFileObject *filep, void *bufp, ub4 buflen,
@@ -138,14 +142,7 @@ VSK_EXPORT sword OCIFileWrite(void *hndl, OCIError *err, OCIFileObject *filep, v
     OCIEnv *env = file_env("OCIFileWrite", hndl, err);
     if (!env) return OCI_INVALID_HANDLE;
     if (sword rc = admit(env, err, filep && bufp && byteswritten); rc != OCI_SUCCESS) return rc;
-    ssize_t n = write(filep->fd, bufp, buflen);
-    if (n < 0) {
-        int e = errno;
-        *byteswritten = static_cast<ub4>(-1);
-        return fail_errno(err, e);
-    }
-    *byteswritten = static_cast<ub4>(n);
-    return succeed();
+    return transferred(err, write(filep->fd, bufp, buflen), byteswritten);
 }
 
 // Needs no OCIFileInit, and leaves the error handle alone when it succeeds.

@@ -5,6 +5,7 @@
 
 #include "env/env.h"
 #include "env/error.h"
+#include "services/thread_records.h"
 
 namespace vsk {
 
@@ -29,5 +30,25 @@ inline bool adopt_record(OCIEnv *env, void *record) noexcept {
 
 // Takes a record off its environment's children.
 void unlink_record(void *record) noexcept;
+
+// Makes a record of kind for *out and hangs it on env. setup(record) readies what the
+// record holds and answers 0, or the error number to record after undoing its own work.
+// *out stays null on failure.
+template <class R, class Setup>
+sword make_thread_record(OCIEnv *env, OCIError *err, HandleKind kind, R **out, Setup setup) noexcept {
+    *out = nullptr;
+    R *r = new_record<R>(kind);
+    if (!r) return thread_error(err, kErrNoMemory);
+    if (ub4 failed = setup(r)) {
+        delete_record(r);
+        return thread_error(err, failed);
+    }
+    if (!adopt_record(env, r)) {
+        Free_ThreadRecord(r);
+        return thread_error(err, kErrNoMemory);
+    }
+    *out = r;
+    return OCI_SUCCESS;
+}
 
 }  // namespace vsk

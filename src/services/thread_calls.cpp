@@ -39,14 +39,7 @@ VSK_EXPORT sword OCIThreadIdInit(void *hndl, OCIError *err, OCIThreadId **tid) {
     OCIEnv *env = thread_owner(hndl, err);
     if (!env || !tid) return OCI_INVALID_HANDLE;
     _ClearErrorHandle(err);
-    *tid = nullptr;
-    auto *id = new_record<OCIThreadId>(HANDLE_OCIThreadId);
-    if (!id || !adopt_record(env, id)) {
-        Free_ThreadRecord(id);
-        return thread_error(err, kErrNoMemory);
-    }
-    *tid = id;
-    return OCI_SUCCESS;
+    return make_thread_record(env, err, HANDLE_OCIThreadId, tid, [](OCIThreadId *) -> ub4 { return 0; });
 }
 
 VSK_EXPORT sword OCIThreadIdDestroy(void *hndl, OCIError *err, OCIThreadId **tid) {
@@ -97,15 +90,10 @@ VSK_EXPORT sword OCIThreadHndInit(void *hndl, OCIError *err, OCIThreadHandle **t
     OCIEnv *env = thread_owner(hndl, err);
     if (!env || !thnd) return OCI_INVALID_HANDLE;
     _ClearErrorHandle(err);
-    *thnd = nullptr;
-    auto *h = new_record<OCIThreadHandle>(HANDLE_OCIThreadHandle);
-    if (!h || !adopt_record(env, h)) {
-        Free_ThreadRecord(h);
-        return thread_error(err, kErrNoMemory);
-    }
-    h->open = 1;
-    *thnd = h;
-    return OCI_SUCCESS;
+    return make_thread_record(env, err, HANDLE_OCIThreadHandle, thnd, [](OCIThreadHandle *h) -> ub4 {
+        h->open = 1;
+        return 0;
+    });
 }
 
 // A thread started through the handle and never joined is detached, so that its

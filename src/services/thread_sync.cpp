@@ -36,19 +36,9 @@ VSK_EXPORT sword OCIThreadMutexInit(void *hndl, OCIError *err, OCIThreadMutex **
     OCIEnv *env = thread_owner(hndl, err);
     if (!env || !mutex) return OCI_INVALID_HANDLE;
     _ClearErrorHandle(err);
-    *mutex = nullptr;
-    auto *m = new_record<OCIThreadMutex>(HANDLE_OCIThreadMutex);
-    if (!m) return thread_error(err, kErrNoMemory);
-    if (pthread_mutex_init(&m->mutex, nullptr) != 0) {
-        delete_record(m);
-        return thread_error(err, kErrMutexInit);
-    }
-    if (!adopt_record(env, m)) {
-        Free_ThreadRecord(m);
-        return thread_error(err, kErrNoMemory);
-    }
-    *mutex = m;
-    return OCI_SUCCESS;
+    return make_thread_record(env, err, HANDLE_OCIThreadMutex, mutex, [](OCIThreadMutex *m) -> ub4 {
+        return pthread_mutex_init(&m->mutex, nullptr) == 0 ? 0 : kErrMutexInit;
+    });
 }
 
 // A mutex some thread still holds is not destroyed: 30135, and it stays usable.
@@ -81,21 +71,14 @@ VSK_EXPORT sword OCIThreadKeyInit(void *hndl, OCIError *err, OCIThreadKey **key,
     OCIEnv *env = thread_owner(hndl, err);
     if (!env || !key) return OCI_INVALID_HANDLE;
     _ClearErrorHandle(err);
-    *key = nullptr;
-    auto *k = new_record<OCIThreadKey>(HANDLE_OCIThreadKey);
-    if (!k) return thread_error(err, kErrNoMemory);
-    k->destFn = destFn;
-    if (pthread_key_create(&k->key, nullptr) != 0) {
-        delete_record(k);
-        return thread_error(err, kErrThreadOperation);
-    }
-    k->serial = register_key_serial();
-    if (k->serial == 0 || !adopt_record(env, k)) {
-        Free_ThreadRecord(k);
-        return thread_error(err, kErrNoMemory);
-    }
-    *key = k;
-    return OCI_SUCCESS;
+    return make_thread_record(env, err, HANDLE_OCIThreadKey, key, [destFn](OCIThreadKey *k) -> ub4 {
+        k->destFn = destFn;
+        if (pthread_key_create(&k->key, nullptr) != 0) return kErrThreadOperation;
+        k->serial = register_key_serial();
+        if (k->serial != 0) return 0;
+        pthread_key_delete(k->key);
+        return kErrNoMemory;
+    });
 }
 
 VSK_EXPORT sword OCIThreadKeyDestroy(void *hndl, OCIError *err, OCIThreadKey **key) {

@@ -8,6 +8,8 @@
 #include <thread>
 #include <vector>
 
+#include "env/handle.h"
+
 namespace {
 
 class ThreadPackage : public ::testing::Test {
@@ -318,6 +320,20 @@ TEST_F(ThreadPackage, HeldMutexIsNotDestroyed) {
     EXPECT_NE(m, nullptr);
     ASSERT_EQ(OCIThreadMutexRelease(env, err, m), OCI_SUCCESS);
     ASSERT_EQ(OCIThreadMutexDestroy(env, err, &m), OCI_SUCCESS);
+}
+
+TEST_F(ThreadPackage, ExhaustedMemoryLeavesTheOutPointerNull) {
+    OCIThreadMutex *m = reinterpret_cast<OCIThreadMutex *>(1);
+    vsk::alloc_fault::fail_nth(1);
+    EXPECT_EQ(OCIThreadMutexInit(env, err, &m), OCI_ERROR);
+    vsk::alloc_fault::fail_nth(0);
+    EXPECT_EQ(m, nullptr);
+    EXPECT_EQ(error_code(), 16506);
+    OCIThreadKey *k = reinterpret_cast<OCIThreadKey *>(1);
+    vsk::alloc_fault::fail_nth(1);
+    EXPECT_EQ(OCIThreadKeyInit(env, err, &k, free_int), OCI_ERROR);
+    vsk::alloc_fault::fail_nth(0);
+    EXPECT_EQ(k, nullptr);
 }
 
 // --- package state and handle checks ---
