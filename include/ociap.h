@@ -314,9 +314,9 @@ sword OCIFileOpen(void *hndl, OCIError *err, OCIFileObject **filep, OraText *fil
 sword OCIFileClose(void *hndl, OCIError *err, OCIFileObject *filep);
 sword OCIFileRead(void *hndl, OCIError *err, OCIFileObject *filep, void *bufp, ub4 bufl, ub4 *bytesread);
 sword OCIFileWrite(void *hndl, OCIError *err, OCIFileObject *filep, void *bufp, ub4 buflen, ub4 *byteswritten);
-sword OCIFileSeek(void *hndl, OCIError *err, OCIFileObject *filep, uword origin, ub4 offset, sb1 dir);
+sword OCIFileSeek(void *hndl, OCIError *err, OCIFileObject *filep, uword origin, ubig_ora offset, sb1 dir);
 sword OCIFileExists(void *hndl, OCIError *err, OraText *filename, OraText *path, ub1 *flag);
-sword OCIFileGetLength(void *hndl, OCIError *err, OraText *filename, OraText *path, ub4 *lenp);
+sword OCIFileGetLength(void *hndl, OCIError *err, OraText *filename, OraText *path, ubig_ora *lenp);
 sword OCIFileFlush(void *hndl, OCIError *err, OCIFileObject *filep);
 
 /* Contexts and memory */
@@ -352,17 +352,24 @@ sword OCIExtractFromList(void *hndl, OCIError *err, uword index, OraText **name,
 /* NLS, character sets, multibyte and wide characters */
 sword OCINlsGetInfo(void *envhp, OCIError *errhp, OraText *buf, size_t buflen, ub2 item);
 sword OCINlsNumericInfoGet(void *envhp, OCIError *errhp, sb4 *val, ub2 item);
+/* Answers the library's character-set identifiers 0..40 for the names it knows (UTF8 and
+   its aliases: 6), the vendor's numbers for the vendor's names (AL32UTF8: 873), 6 for
+   any other name. */
 ub2 OCINlsCharSetNameToId(void *envhp, const oratext *name);
+/* Takes the library's identifiers 0..40 (6: "UTF8") and the vendor's numbers above 40
+   (873: "AL32UTF8"). OCI_ERROR when the name and its terminator do not fit buflen. */
 sword OCINlsCharSetIdToName(void *envhp, oratext *buf, size_t buflen, ub2 id);
 sword OCINlsNameMap(void *envhp, oratext *buf, size_t buflen, const oratext *srcbuf, ub4 flag);
+/* OCI_NLS_CHARSET_ID and OCI_NLS_NCHARSET_ID in the library's identifiers 0..40. */
 sword OCINlsEnvironmentVariableGet(void *valp, size_t size, ub2 item, ub2 charset, size_t *rsize);
+/* dstid and srcid: library identifiers 0..40 or vendor numbers above 40. */
 sword OCINlsCharSetConvert(void *envhp, OCIError *errhp, ub2 dstid, void *dstp, size_t dstlen, ub2 srcid,
                            const void *srcp, size_t srclen, size_t *rsize);
 sword OCICharSetToUnicode(void *envhp, ub2 *dst, size_t dstlen, const OraText *src, size_t srclen,
                           size_t *rsize);
 sword OCIUnicodeToCharSet(void *envhp, OraText *dst, size_t dstlen, const ub2 *src, size_t srclen,
                           size_t *rsize);
-ub4 OCICharSetConversionIsReplacementUsed(void *envhp);
+boolean OCICharSetConversionIsReplacementUsed(void *envhp);
 sword OCIMultiByteToWideChar(void *envhp, OCIWchar *dst, const OraText *src, size_t *rsize);
 sword OCIMultiByteInSizeToWideChar(void *envhp, OCIWchar *dst, size_t dstsz, const OraText *src, size_t srcsz,
                                    size_t *rsize);

@@ -18,16 +18,22 @@ typedef unsigned short ub2;
 typedef signed short sb2;
 typedef unsigned int ub4;
 typedef signed int sb4;
+/* Eight-byte scalars are long where long has eight bytes, as in the published headers. */
+#ifdef __LP64__
+typedef unsigned long ub8;
+typedef signed long sb8;
+#else
 typedef unsigned long long ub8;
 typedef signed long long sb8;
+#endif
 typedef char eb1;
 typedef short eb2;
 typedef int eb4;
 
 typedef ub8 oraub8;
 typedef sb8 orasb8;
-typedef ub8 ubig_ora;
-typedef sb8 sbig_ora;
+typedef unsigned long ubig_ora;
+typedef signed long sbig_ora;
 typedef sb8 sysb8;
 
 typedef unsigned char oratext;

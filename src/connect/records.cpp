@@ -4,6 +4,7 @@
 
 #include "connect/server_connection.h"
 #include "env/env.h"
+#include "services/context_values.h"
 #include "stmt/cursors.h"
 #include "stmt/records.h"
 
@@ -44,6 +45,7 @@ void Free_OCISession(void *h) noexcept {
                 static_cast<OCISvcCtx *>(child)->session = nullptr;
     }
     for (char *t : session->texts) std::free(t);
+    context_free_all(session->contextValues);
     delete_record(session);
 }
 

@@ -48,6 +48,8 @@ struct OCISession {
     // Set when the session came from a session pool.
     ub1 pooled;
     vsk::PtrList<char> texts;
+    // Context entries of OCIContextSetValue (services/context_values.h).
+    vsk::PtrList<void> contextValues;
 };
 
 struct OCISvcCtx {

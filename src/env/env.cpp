@@ -4,6 +4,7 @@
 
 #include "env/kinds.h"
 #include "env/user_callbacks.h"
+#include "services/context_values.h"
 
 namespace vsk {
 
@@ -30,8 +31,7 @@ void Free_OCIEnv(OCIEnv *env) noexcept {
         if (env->children.size() == before) env->children.remove(child);  // not ours to free
     }
     env->children.clear();
-    for (void *v : env->contextValues) std::free(v);
-    env->contextValues.clear();
+    context_free_all(env->contextValues);
     FreeMemFromEnvCache(env);
     env->spools.clear();
     if (env->ownsConverters) {

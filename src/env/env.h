@@ -37,7 +37,10 @@ struct OCIEnv {
     iconv_t fromUtf8;
     // A child environment borrows its parent's descriptors; only the owner closes them.
     ub1 ownsConverters;
+    // Context entries of OCIContextSetValue (services/context_values.h).
     vsk::PtrList<void> contextValues;
+    ub1 threadPackageInit;  // OCIThreadInit
+    ub1 filePackageInit;    // OCIFileInit, cleared by OCIFileTerm
 };
 
 namespace vsk {

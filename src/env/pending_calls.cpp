@@ -12,24 +12,12 @@
 
 extern "C" {
 
-VSK_EXPORT sword OCICharSetToUnicode(void *envhp, ub2 *dst, size_t dstlen, const OraText *src, size_t srclen, size_t *rsize) {
-    return vsk::pending_call(nullptr, nullptr, 0, envhp, dst, dstlen, src, srclen, rsize);
-}
-
 VSK_EXPORT sword OCIConnectionPoolCreate(OCIEnv *envhp, OCIError *errhp, OCICPool *poolhp, OraText **poolName, sb4 *poolNameLen, const OraText *dblink, sb4 dblinkLen, ub4 connMin, ub4 connMax, ub4 connIncr, const OraText *poolUserName, sb4 poolUserLen, const OraText *poolPassword, sb4 poolPassLen, ub4 mode) {
     return vsk::pending_call(const_cast<void *>(static_cast<const void *>(envhp)), errhp, OCI_FNCODE_CPOOLCREATE, envhp, errhp, poolhp, poolName, poolNameLen, dblink, dblinkLen, connMin, connMax, connIncr, poolUserName, poolUserLen, poolPassword, poolPassLen, mode);
 }
 
 VSK_EXPORT sword OCIConnectionPoolDestroy(OCICPool *poolhp, OCIError *errhp, ub4 mode) {
     return vsk::pending_call(const_cast<void *>(static_cast<const void *>(poolhp)), errhp, OCI_FNCODE_CPOOLDESTROY, poolhp, errhp, mode);
-}
-
-VSK_EXPORT sword OCIContextGetValue(void *hdl, OCIError *err, ub1 *key, ub1 keylen, void **ctx_value) {
-    return vsk::pending_call(err, err, 0, hdl, err, key, keylen, ctx_value);
-}
-
-VSK_EXPORT sword OCIContextSetValue(void *hdl, OCIError *err, OCIDuration duration, ub1 *key, ub1 keylen, void *ctx_value) {
-    return vsk::pending_call(err, err, 0, hdl, err, duration, key, keylen, ctx_value);
 }
 
 VSK_EXPORT sword OCIDateAddDays(OCIError *err, const OCIDate *date, sb4 num_days, OCIDate *result) {
@@ -144,46 +132,6 @@ VSK_EXPORT sword OCIDateToText(OCIError *err, const OCIDate *date, const oratext
     return vsk::pending_call(err, err, 0, err, date, fmt, fmt_length, lang_name, lang_length, buf_size, buf);
 }
 
-VSK_EXPORT sword OCIFileClose(void *hndl, OCIError *err, OCIFileObject *filep) {
-    return vsk::pending_call(err, err, 0, hndl, err, filep);
-}
-
-VSK_EXPORT sword OCIFileExists(void *hndl, OCIError *err, OraText *filename, OraText *path, ub1 *flag) {
-    return vsk::pending_call(err, err, 0, hndl, err, filename, path, flag);
-}
-
-VSK_EXPORT sword OCIFileFlush(void *hndl, OCIError *err, OCIFileObject *filep) {
-    return vsk::pending_call(err, err, 0, hndl, err, filep);
-}
-
-VSK_EXPORT sword OCIFileGetLength(void *hndl, OCIError *err, OraText *filename, OraText *path, ub4 *lenp) {
-    return vsk::pending_call(err, err, 0, hndl, err, filename, path, lenp);
-}
-
-VSK_EXPORT sword OCIFileInit(void *hndl, OCIError *err) {
-    return vsk::pending_call(err, err, 0, hndl, err);
-}
-
-VSK_EXPORT sword OCIFileOpen(void *hndl, OCIError *err, OCIFileObject **filep, OraText *filename, OraText *path, ub4 mode, ub4 create, ub4 type) {
-    return vsk::pending_call(err, err, 0, hndl, err, filep, filename, path, mode, create, type);
-}
-
-VSK_EXPORT sword OCIFileRead(void *hndl, OCIError *err, OCIFileObject *filep, void *bufp, ub4 bufl, ub4 *bytesread) {
-    return vsk::pending_call(err, err, 0, hndl, err, filep, bufp, bufl, bytesread);
-}
-
-VSK_EXPORT sword OCIFileSeek(void *hndl, OCIError *err, OCIFileObject *filep, uword origin, ub4 offset, sb1 dir) {
-    return vsk::pending_call(err, err, 0, hndl, err, filep, origin, offset, dir);
-}
-
-VSK_EXPORT sword OCIFileTerm(void *hndl, OCIError *err) {
-    return vsk::pending_call(err, err, 0, hndl, err);
-}
-
-VSK_EXPORT sword OCIFileWrite(void *hndl, OCIError *err, OCIFileObject *filep, void *bufp, ub4 buflen, ub4 *byteswritten) {
-    return vsk::pending_call(err, err, 0, hndl, err, filep, bufp, buflen, byteswritten);
-}
-
 VSK_EXPORT sword OCIIntervalAdd(void *hndl, OCIError *err, OCIInterval *addend1, OCIInterval *addend2, OCIInterval *result) {
     return vsk::pending_call(const_cast<void *>(static_cast<const void *>(addend1)), err, 0, hndl, err, addend1, addend2, result);
 }
@@ -272,81 +220,9 @@ VSK_EXPORT sword OCILobWriteAppend(OCISvcCtx *svchp, OCIError *errhp, OCILobLoca
     return vsk::pending_call(const_cast<void *>(static_cast<const void *>(svchp)), errhp, 0, svchp, errhp, lobp, amtp, bufp, bufl, piece, ctxp, cbfp, csid, csfrm);
 }
 
-VSK_EXPORT sword OCIMemoryAlloc(void *hdl, OCIError *err, void **mem, OCIDuration dur, ub4 size, ub4 flags) {
-    return vsk::pending_call(err, err, 0, hdl, err, mem, dur, size, flags);
-}
-
-VSK_EXPORT sword OCIMemoryFree(void *hdl, OCIError *err, void *mem) {
-    return vsk::pending_call(err, err, 0, hdl, err, mem);
-}
-
 VSK_EXPORT OraText * OCIMessageGet(OCIMsg *msgh, ub4 msgno, OraText *msgbuf, size_t buflen) {
     vsk::pending_call(nullptr, nullptr, 0, msgh, msgno, msgbuf, buflen);
     return nullptr;
-}
-
-VSK_EXPORT sword OCIMultiByteInSizeToWideChar(void *envhp, OCIWchar *dst, size_t dstsz, const OraText *src, size_t srcsz, size_t *rsize) {
-    return vsk::pending_call(nullptr, nullptr, 0, envhp, dst, dstsz, src, srcsz, rsize);
-}
-
-VSK_EXPORT size_t OCIMultiByteStrCaseConversion(void *envhp, OraText *dststr, const OraText *srcstr, ub4 flag) {
-    vsk::pending_call(nullptr, nullptr, 0, envhp, dststr, srcstr, flag);
-    return static_cast<size_t>(0);
-}
-
-VSK_EXPORT size_t OCIMultiByteStrcat(void *envhp, OraText *dststr, const OraText *srcstr) {
-    vsk::pending_call(nullptr, nullptr, 0, envhp, dststr, srcstr);
-    return static_cast<size_t>(0);
-}
-
-VSK_EXPORT size_t OCIMultiByteStrcpy(void *envhp, OraText *dststr, const OraText *srcstr) {
-    vsk::pending_call(nullptr, nullptr, 0, envhp, dststr, srcstr);
-    return static_cast<size_t>(0);
-}
-
-VSK_EXPORT size_t OCIMultiByteStrlen(void *envhp, const OraText *str) {
-    vsk::pending_call(nullptr, nullptr, 0, envhp, str);
-    return static_cast<size_t>(0);
-}
-
-VSK_EXPORT size_t OCIMultiByteStrnDisplayLength(void *envhp, const OraText *str1, size_t n) {
-    vsk::pending_call(nullptr, nullptr, 0, envhp, str1, n);
-    return static_cast<size_t>(0);
-}
-
-VSK_EXPORT size_t OCIMultiByteStrncat(void *envhp, OraText *dststr, const OraText *srcstr, size_t n) {
-    vsk::pending_call(nullptr, nullptr, 0, envhp, dststr, srcstr, n);
-    return static_cast<size_t>(0);
-}
-
-VSK_EXPORT size_t OCIMultiByteStrncpy(void *envhp, OraText *dststr, const OraText *srcstr, size_t n) {
-    vsk::pending_call(nullptr, nullptr, 0, envhp, dststr, srcstr, n);
-    return static_cast<size_t>(0);
-}
-
-VSK_EXPORT sword OCINlsCharSetConvert(void *envhp, OCIError *errhp, ub2 dstid, void *dstp, size_t dstlen, ub2 srcid, const void *srcp, size_t srclen, size_t *rsize) {
-    return vsk::pending_call(errhp, errhp, 0, envhp, errhp, dstid, dstp, dstlen, srcid, srcp, srclen, rsize);
-}
-
-VSK_EXPORT sword OCINlsCharSetIdToName(void *envhp, oratext *buf, size_t buflen, ub2 id) {
-    return vsk::pending_call(nullptr, nullptr, 0, envhp, buf, buflen, id);
-}
-
-VSK_EXPORT ub2 OCINlsCharSetNameToId(void *envhp, const oratext *name) {
-    vsk::pending_call(nullptr, nullptr, 0, envhp, name);
-    return static_cast<ub2>(0);
-}
-
-VSK_EXPORT sword OCINlsEnvironmentVariableGet(void *valp, size_t size, ub2 item, ub2 charset, size_t *rsize) {
-    return vsk::pending_call(nullptr, nullptr, 0, valp, size, item, charset, rsize);
-}
-
-VSK_EXPORT sword OCINlsGetInfo(void *envhp, OCIError *errhp, OraText *buf, size_t buflen, ub2 item) {
-    return vsk::pending_call(errhp, errhp, 0, envhp, errhp, buf, buflen, item);
-}
-
-VSK_EXPORT sword OCINlsNumericInfoGet(void *envhp, OCIError *errhp, sb4 *val, ub2 item) {
-    return vsk::pending_call(errhp, errhp, 0, envhp, errhp, val, item);
 }
 
 VSK_EXPORT sword OCISessionGet(OCIEnv *envhp, OCIError *errhp, OCISvcCtx **svchp, OCIAuthInfo *authhp, OraText *poolName, ub4 poolName_len, const OraText *tagInfo, ub4 tagInfo_len, OraText **retTagInfo, ub4 *retTagInfo_len, boolean *found, ub4 mode) {
@@ -363,180 +239,6 @@ VSK_EXPORT sword OCISessionPoolDestroy(OCISPool *spoolhp, OCIError *errhp, ub4 m
 
 VSK_EXPORT sword OCISessionRelease(OCISvcCtx *svchp, OCIError *errhp, OraText *tag, ub4 tag_len, ub4 mode) {
     return vsk::pending_call(const_cast<void *>(static_cast<const void *>(svchp)), errhp, OCI_FNCODE_SESSIONRELEASE, svchp, errhp, tag, tag_len, mode);
-}
-
-VSK_EXPORT sword OCIThreadClose(void *hndl, OCIError *err, OCIThreadHandle *tHnd) {
-    return vsk::pending_call(err, err, 0, hndl, err, tHnd);
-}
-
-VSK_EXPORT sword OCIThreadCreate(void *hndl, OCIError *err, void (*start)(void *), void *arg, OCIThreadId *tid, OCIThreadHandle *tHnd) {
-    return vsk::pending_call(err, err, 0, hndl, err, start, arg, tid, tHnd);
-}
-
-VSK_EXPORT sword OCIThreadHandleGet(void *hndl, OCIError *err, OCIThreadHandle *tHnd) {
-    return vsk::pending_call(err, err, 0, hndl, err, tHnd);
-}
-
-VSK_EXPORT sword OCIThreadHndDestroy(void *hndl, OCIError *err, OCIThreadHandle **thnd) {
-    return vsk::pending_call(err, err, 0, hndl, err, thnd);
-}
-
-VSK_EXPORT sword OCIThreadHndInit(void *hndl, OCIError *err, OCIThreadHandle **thnd) {
-    return vsk::pending_call(err, err, 0, hndl, err, thnd);
-}
-
-VSK_EXPORT sword OCIThreadIdDestroy(void *hndl, OCIError *err, OCIThreadId **tid) {
-    return vsk::pending_call(err, err, 0, hndl, err, tid);
-}
-
-VSK_EXPORT sword OCIThreadIdGet(void *hndl, OCIError *err, OCIThreadId *tid) {
-    return vsk::pending_call(err, err, 0, hndl, err, tid);
-}
-
-VSK_EXPORT sword OCIThreadIdInit(void *hndl, OCIError *err, OCIThreadId **tid) {
-    return vsk::pending_call(err, err, 0, hndl, err, tid);
-}
-
-VSK_EXPORT sword OCIThreadIdNull(void *hndl, OCIError *err, OCIThreadId *tid, boolean *result) {
-    return vsk::pending_call(err, err, 0, hndl, err, tid, result);
-}
-
-VSK_EXPORT sword OCIThreadIdSame(void *hndl, OCIError *err, OCIThreadId *tid1, OCIThreadId *tid2, boolean *result) {
-    return vsk::pending_call(err, err, 0, hndl, err, tid1, tid2, result);
-}
-
-VSK_EXPORT sword OCIThreadIdSet(void *hndl, OCIError *err, OCIThreadId *tidDest, OCIThreadId *tidSrc) {
-    return vsk::pending_call(err, err, 0, hndl, err, tidDest, tidSrc);
-}
-
-VSK_EXPORT sword OCIThreadIdSetNull(void *hndl, OCIError *err, OCIThreadId *tid) {
-    return vsk::pending_call(err, err, 0, hndl, err, tid);
-}
-
-VSK_EXPORT sword OCIThreadInit(void *hndl, OCIError *err) {
-    return vsk::pending_call(err, err, 0, hndl, err);
-}
-
-VSK_EXPORT boolean OCIThreadIsMulti(void) {
-    vsk::pending_call(nullptr, nullptr, 0);
-    return static_cast<boolean>(0);
-}
-
-VSK_EXPORT sword OCIThreadJoin(void *hndl, OCIError *err, OCIThreadHandle *tHnd) {
-    return vsk::pending_call(err, err, 0, hndl, err, tHnd);
-}
-
-VSK_EXPORT sword OCIThreadKeyDestroy(void *hndl, OCIError *err, OCIThreadKey **key) {
-    return vsk::pending_call(err, err, 0, hndl, err, key);
-}
-
-VSK_EXPORT sword OCIThreadKeyGet(void *hndl, OCIError *err, OCIThreadKey *key, void **pValue) {
-    return vsk::pending_call(err, err, 0, hndl, err, key, pValue);
-}
-
-VSK_EXPORT sword OCIThreadKeyInit(void *hndl, OCIError *err, OCIThreadKey **key, OCIThreadKeyDestFunc destFn) {
-    return vsk::pending_call(err, err, 0, hndl, err, key, destFn);
-}
-
-VSK_EXPORT sword OCIThreadKeySet(void *hndl, OCIError *err, OCIThreadKey *key, void *value) {
-    return vsk::pending_call(err, err, 0, hndl, err, key, value);
-}
-
-VSK_EXPORT sword OCIThreadMutexAcquire(void *hndl, OCIError *err, OCIThreadMutex *mutex) {
-    return vsk::pending_call(err, err, 0, hndl, err, mutex);
-}
-
-VSK_EXPORT sword OCIThreadMutexDestroy(void *hndl, OCIError *err, OCIThreadMutex **mutex) {
-    return vsk::pending_call(err, err, 0, hndl, err, mutex);
-}
-
-VSK_EXPORT sword OCIThreadMutexInit(void *hndl, OCIError *err, OCIThreadMutex **mutex) {
-    return vsk::pending_call(err, err, 0, hndl, err, mutex);
-}
-
-VSK_EXPORT sword OCIThreadMutexRelease(void *hndl, OCIError *err, OCIThreadMutex *mutex) {
-    return vsk::pending_call(err, err, 0, hndl, err, mutex);
-}
-
-VSK_EXPORT void OCIThreadProcessInit(void) {
-    vsk::pending_call(nullptr, nullptr, 0);
-}
-
-VSK_EXPORT sword OCIThreadTerm(void *hndl, OCIError *err) {
-    return vsk::pending_call(err, err, 0, hndl, err);
-}
-
-VSK_EXPORT sword OCIUnicodeToCharSet(void *envhp, OraText *dst, size_t dstlen, const ub2 *src, size_t srclen, size_t *rsize) {
-    return vsk::pending_call(nullptr, nullptr, 0, envhp, dst, dstlen, src, srclen, rsize);
-}
-
-VSK_EXPORT size_t OCIWideCharDisplayLength(void *envhp, OCIWchar wc) {
-    vsk::pending_call(nullptr, nullptr, 0, envhp, wc);
-    return static_cast<size_t>(0);
-}
-
-VSK_EXPORT size_t OCIWideCharMultiByteLength(void *envhp, OCIWchar wc) {
-    vsk::pending_call(nullptr, nullptr, 0, envhp, wc);
-    return static_cast<size_t>(0);
-}
-
-VSK_EXPORT size_t OCIWideCharStrCaseConversion(void *envhp, OCIWchar *wdststr, const OCIWchar *wsrcstr, ub4 flag) {
-    vsk::pending_call(nullptr, nullptr, 0, envhp, wdststr, wsrcstr, flag);
-    return static_cast<size_t>(0);
-}
-
-VSK_EXPORT size_t OCIWideCharStrcat(void *envhp, OCIWchar *wdststr, const OCIWchar *wsrcstr) {
-    vsk::pending_call(nullptr, nullptr, 0, envhp, wdststr, wsrcstr);
-    return static_cast<size_t>(0);
-}
-
-VSK_EXPORT OCIWchar * OCIWideCharStrchr(void *envhp, const OCIWchar *wstr, OCIWchar wc) {
-    vsk::pending_call(nullptr, nullptr, 0, envhp, wstr, wc);
-    return nullptr;
-}
-
-VSK_EXPORT int OCIWideCharStrcmp(void *envhp, const OCIWchar *wstr1, const OCIWchar *wstr2, int flag) {
-    vsk::pending_call(nullptr, nullptr, 0, envhp, wstr1, wstr2, flag);
-    return static_cast<int>(0);
-}
-
-VSK_EXPORT size_t OCIWideCharStrcpy(void *envhp, OCIWchar *wdststr, const OCIWchar *wsrcstr) {
-    vsk::pending_call(nullptr, nullptr, 0, envhp, wdststr, wsrcstr);
-    return static_cast<size_t>(0);
-}
-
-VSK_EXPORT size_t OCIWideCharStrlen(void *envhp, const OCIWchar *wstr) {
-    vsk::pending_call(nullptr, nullptr, 0, envhp, wstr);
-    return static_cast<size_t>(0);
-}
-
-VSK_EXPORT size_t OCIWideCharStrncat(void *envhp, OCIWchar *wdststr, const OCIWchar *wsrcstr, size_t n) {
-    vsk::pending_call(nullptr, nullptr, 0, envhp, wdststr, wsrcstr, n);
-    return static_cast<size_t>(0);
-}
-
-VSK_EXPORT int OCIWideCharStrncmp(void *envhp, const OCIWchar *wstr1, size_t len1, const OCIWchar *wstr2, size_t len2, int flag) {
-    vsk::pending_call(nullptr, nullptr, 0, envhp, wstr1, len1, wstr2, len2, flag);
-    return static_cast<int>(0);
-}
-
-VSK_EXPORT size_t OCIWideCharStrncpy(void *envhp, OCIWchar *wdststr, const OCIWchar *wsrcstr, size_t n) {
-    vsk::pending_call(nullptr, nullptr, 0, envhp, wdststr, wsrcstr, n);
-    return static_cast<size_t>(0);
-}
-
-VSK_EXPORT OCIWchar * OCIWideCharStrrchr(void *envhp, const OCIWchar *wstr, OCIWchar wc) {
-    vsk::pending_call(nullptr, nullptr, 0, envhp, wstr, wc);
-    return nullptr;
-}
-
-VSK_EXPORT void OCIXmlDbFreeXmlCtx(xmlctx *xctx) {
-    vsk::pending_call(nullptr, nullptr, 0, xctx);
-}
-
-VSK_EXPORT xmlctx * OCIXmlDbInitXmlCtx(OCIEnv *envhp, OCISvcCtx *svchp, OCIError *err, ocixmldbparam *params, int num_params) {
-    vsk::pending_call(const_cast<void *>(static_cast<const void *>(envhp)), err, 0, envhp, svchp, err, params, num_params);
-    return nullptr;
 }
 
 VSK_EXPORT OCIEnv * xaoEnv(OraText *dbname) {

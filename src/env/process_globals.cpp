@@ -5,6 +5,8 @@
 #include <atomic>
 #include <mutex>
 
+#include "services/thread_keys.h"
+
 extern "C" {
 VSK_EXPORT ub1 O2PEnvIsInitialized = 0;
 VSK_EXPORT ub4 O2PEnvMode = 0;
@@ -34,8 +36,9 @@ ub4 thread_key_slot() noexcept { return g_ThreadKeyDestructorListIndex.load(std:
 void create_thread_key_once() noexcept {
     try {
         std::call_once(thread_key_once, [] {
+            // Its destructor only frees the lists of threads OCIThreadCreate did not start.
             pthread_key_t key;
-            if (pthread_key_create(&key, nullptr) == 0)
+            if (pthread_key_create(&key, release_destructor_list) == 0)
                 g_ThreadKeyDestructorListIndex.store(static_cast<ub4>(key), std::memory_order_release);
         });
     } catch (...) {

@@ -108,9 +108,9 @@ VSK_EXPORT sword OCICacheUnpin(OCIEnv *env, OCIError *err, const OCISvcCtx *svc)
     return vsk::error_stub("Unpinning Objects\n");
 }
 
-VSK_EXPORT ub4 OCICharSetConversionIsReplacementUsed(void *envhp) {
+VSK_EXPORT boolean OCICharSetConversionIsReplacementUsed(void *envhp) {
     vsk::error_stub("Setting Piece Information\n");
-    return static_cast<ub4>(OCI_ERROR);
+    return static_cast<boolean>(OCI_ERROR);
 }
 
 VSK_EXPORT sword OCICollAppend(OCIEnv *env, OCIError *err, const void *elem, const void *elemind, OCIColl *coll) {
@@ -262,14 +262,39 @@ VSK_EXPORT sword OCIMessageOpen(void *envhp, OCIError *errhp, OCIMsg **msghp, co
     return vsk::error_stub("Setting Piece Information\n");
 }
 
+VSK_EXPORT size_t OCIMultiByteStrCaseConversion(void *envhp, OraText *dststr, const OraText *srcstr, ub4 flag) {
+    vsk::error_stub("Setting Piece Information\n");
+    return static_cast<size_t>(OCI_ERROR);
+}
+
+VSK_EXPORT size_t OCIMultiByteStrcat(void *envhp, OraText *dststr, const OraText *srcstr) {
+    vsk::error_stub("Setting Piece Information\n");
+    return static_cast<size_t>(OCI_ERROR);
+}
+
 VSK_EXPORT int OCIMultiByteStrcmp(void *envhp, const OraText *str1, const OraText *str2, int flag) {
     vsk::error_stub("Setting Piece Information\n");
     return static_cast<int>(OCI_ERROR);
 }
 
+VSK_EXPORT size_t OCIMultiByteStrcpy(void *envhp, OraText *dststr, const OraText *srcstr) {
+    vsk::error_stub("Setting Piece Information\n");
+    return static_cast<size_t>(OCI_ERROR);
+}
+
+VSK_EXPORT size_t OCIMultiByteStrncat(void *envhp, OraText *dststr, const OraText *srcstr, size_t n) {
+    vsk::error_stub("Setting Piece Information\n");
+    return static_cast<size_t>(OCI_ERROR);
+}
+
 VSK_EXPORT int OCIMultiByteStrncmp(void *envhp, const OraText *str1, size_t len1, OraText *str2, size_t len2, int flag) {
     vsk::error_stub("Setting Piece Information\n");
     return static_cast<int>(OCI_ERROR);
+}
+
+VSK_EXPORT size_t OCIMultiByteStrncpy(void *envhp, OraText *dststr, const OraText *srcstr, size_t n) {
+    vsk::error_stub("Setting Piece Information\n");
+    return static_cast<size_t>(OCI_ERROR);
 }
 
 VSK_EXPORT sword OCIMultiByteToWideChar(void *envhp, OCIWchar *dst, const OraText *src, size_t *rsize) {
@@ -500,6 +525,11 @@ VSK_EXPORT sword OCITypeSetCollection(OCISvcCtx *svchp, OCIError *errhp, OCIType
     return vsk::error_stub("Setting Piece Information\n");
 }
 
+VSK_EXPORT size_t OCIWideCharDisplayLength(void *envhp, OCIWchar wc) {
+    vsk::error_stub("Setting Piece Information\n");
+    return static_cast<size_t>(OCI_ERROR);
+}
+
 VSK_EXPORT sword OCIWideCharInSizeToMultiByte(void *envhp, OraText *dst, size_t dstsz, const OCIWchar *src, size_t srcsz, size_t *rsize) {
     return vsk::error_stub("Setting Piece Information\n");
 }
@@ -562,6 +592,36 @@ VSK_EXPORT boolean OCIWideCharIsUpper(void *envhp, OCIWchar wc) {
 VSK_EXPORT boolean OCIWideCharIsXdigit(void *envhp, OCIWchar wc) {
     vsk::error_stub("Setting Piece Information\n");
     return static_cast<boolean>(OCI_ERROR);
+}
+
+VSK_EXPORT size_t OCIWideCharMultiByteLength(void *envhp, OCIWchar wc) {
+    vsk::error_stub("Setting Piece Information\n");
+    return static_cast<size_t>(OCI_ERROR);
+}
+
+VSK_EXPORT size_t OCIWideCharStrCaseConversion(void *envhp, OCIWchar *wdststr, const OCIWchar *wsrcstr, ub4 flag) {
+    vsk::error_stub("Setting Piece Information\n");
+    return static_cast<size_t>(OCI_ERROR);
+}
+
+VSK_EXPORT size_t OCIWideCharStrcat(void *envhp, OCIWchar *wdststr, const OCIWchar *wsrcstr) {
+    vsk::error_stub("Setting Piece Information\n");
+    return static_cast<size_t>(OCI_ERROR);
+}
+
+VSK_EXPORT size_t OCIWideCharStrcpy(void *envhp, OCIWchar *wdststr, const OCIWchar *wsrcstr) {
+    vsk::error_stub("Setting Piece Information\n");
+    return static_cast<size_t>(OCI_ERROR);
+}
+
+VSK_EXPORT size_t OCIWideCharStrncat(void *envhp, OCIWchar *wdststr, const OCIWchar *wsrcstr, size_t n) {
+    vsk::error_stub("Setting Piece Information\n");
+    return static_cast<size_t>(OCI_ERROR);
+}
+
+VSK_EXPORT size_t OCIWideCharStrncpy(void *envhp, OCIWchar *wdststr, const OCIWchar *wsrcstr, size_t n) {
+    vsk::error_stub("Setting Piece Information\n");
+    return static_cast<size_t>(OCI_ERROR);
 }
 
 VSK_EXPORT OCIWchar OCIWideCharToLower(void *envhp, OCIWchar wc) {
