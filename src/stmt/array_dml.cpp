@@ -24,13 +24,6 @@ constexpr ub4 kErrArrayDml = 24381;
 constexpr ub4 kErrNoMemory = 16506;
 constexpr ub4 kErrBadParam = 24334;
 
-sword server_failure(OCIServer *server, OCIError *errhp, PGresult *r) {
-    AddPGErrorRecord(errhp, OCI_ERROR, r);
-    PQclear(r);
-    ROLLBACK_TRANSACTION(server);
-    return OCI_ERROR;
-}
-
 }  // namespace
 
 sword ExecuteBulkInsertUpdateStmt(OCIServer *server, OCIStmt *stmt, OCIError *errhp, ub4 iters, ub4 rowoff,

@@ -33,11 +33,8 @@ sword send_failure(OCIServer *server, OCIStmt *stmt, OCIError *errhp) {
 }
 
 sword server_failure(OCIServer *server, OCIStmt *stmt, OCIError *errhp, PGresult *r) {
-    AddPGErrorRecord(errhp, OCI_ERROR, r);
-    PQclear(r);
     clear_async(stmt);
-    ROLLBACK_TRANSACTION(server);
-    return OCI_ERROR;
+    return vsk::server_failure(server, errhp, r);
 }
 
 bool succeeded(const PGresult *r) {

@@ -1,6 +1,7 @@
 // The transactions the library opens and ends around statements on its own.
 #pragma once
 
+#include <oci.h>
 #include <libpq-fe.h>
 
 #include "pqx/transaction.h"
@@ -17,5 +18,7 @@ void COMMIT_TRANSACTION(PGconn *conn) noexcept;
 // A server step failed: the statement is undone (to its savepoint with statement-level
 // rollback), else the whole transaction is rolled back.
 void ROLLBACK_TRANSACTION(OCIServer *server) noexcept;
+// The failed result r recorded on errhp and released, then ROLLBACK_TRANSACTION; OCI_ERROR.
+sword server_failure(OCIServer *server, OCIError *errhp, PGresult *r) noexcept;
 
 }  // namespace vsk

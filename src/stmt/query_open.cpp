@@ -26,14 +26,6 @@ namespace {
 constexpr ub4 kErrNoMemory = 16506;
 constexpr ub4 kErrBindOrDefine = 24305;
 
-// Records the failed result, releases it and rolls back.
-sword server_failure(OCIServer *server, OCIError *errhp, PGresult *r) {
-    AddPGErrorRecord(errhp, OCI_ERROR, r);
-    PQclear(r);
-    ROLLBACK_TRANSACTION(server);
-    return OCI_ERROR;
-}
-
 bool rewrite(OCIStmt *stmt, const std::string &text, std::string *pg_query) {
     std::vector<OCIBind *> binds(stmt->binds.begin(), stmt->binds.end());
     RewrittenText rw;
