@@ -46,7 +46,8 @@ protected:
 
     // INSERT INTO tx_t of one id through a statement of its own; its result.
     sword insert(int id, ub4 mode = OCI_DEFAULT) {
-        char v[16];
+        // Whole buffers initialised: a SQLT_STR bind looks at every byte of its size.
+        char v[16] = {};
         std::snprintf(v, sizeof v, "%d", id);
         sword rc = prepare("INSERT INTO tx_t VALUES (:1, 'x')", other_);
         OCIBind *b = nullptr;
@@ -234,7 +235,7 @@ TEST_F(Transactions, TwoPhaseCommitAndRollbackByIdentifier) {
 }
 
 TEST_F(Transactions, RowCountAddsUpEveryIteration) {
-    char ids[10][4];
+    char ids[10][4] = {};
     for (int i = 0; i < 10; ++i) std::snprintf(ids[i], sizeof ids[i], "%d", i + 1);
     ASSERT_EQ(prepare("INSERT INTO tx_t VALUES (:1, 'x')"), OCI_SUCCESS);
     OCIBind *b = nullptr;
