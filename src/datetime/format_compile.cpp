@@ -133,7 +133,8 @@ private:
 void expand_composite(NodeWriter &w, KeywordId id, bool fill) {
     switch (id) {
     case K_DL:
-        w.keyword(K_Day, fill), w.text(", ", 2), w.keyword(K_Month, fill), w.text(" ", 1);
+        // The long date names its day and month without padding, as the vendor's does.
+        w.keyword(K_Day, true), w.text(", ", 2), w.keyword(K_Month, true), w.text(" ", 1);
         w.keyword(K_DD, fill), w.text(", ", 2), w.keyword(K_YYYY, fill);
         break;
     case K_DS:
