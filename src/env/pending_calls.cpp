@@ -32,46 +32,6 @@ VSK_EXPORT sword OCIContextSetValue(void *hdl, OCIError *err, OCIDuration durati
     return vsk::pending_call(err, err, 0, hdl, err, duration, key, keylen, ctx_value);
 }
 
-VSK_EXPORT sword OCIDateAddDays(OCIError *err, const OCIDate *date, sb4 num_days, OCIDate *result) {
-    return vsk::pending_call(err, err, 0, err, date, num_days, result);
-}
-
-VSK_EXPORT sword OCIDateAddMonths(OCIError *err, const OCIDate *date, sb4 num_months, OCIDate *result) {
-    return vsk::pending_call(err, err, 0, err, date, num_months, result);
-}
-
-VSK_EXPORT sword OCIDateAssign(OCIError *err, const OCIDate *from, OCIDate *to) {
-    return vsk::pending_call(err, err, 0, err, from, to);
-}
-
-VSK_EXPORT sword OCIDateCheck(OCIError *err, const OCIDate *date, uword *valid) {
-    return vsk::pending_call(err, err, 0, err, date, valid);
-}
-
-VSK_EXPORT sword OCIDateCompare(OCIError *err, const OCIDate *date1, const OCIDate *date2, sword *result) {
-    return vsk::pending_call(err, err, 0, err, date1, date2, result);
-}
-
-VSK_EXPORT sword OCIDateDaysBetween(OCIError *err, const OCIDate *date1, const OCIDate *date2, sb4 *num_days) {
-    return vsk::pending_call(err, err, 0, err, date1, date2, num_days);
-}
-
-VSK_EXPORT sword OCIDateFromText(OCIError *err, const oratext *date_str, ub4 d_str_length, const oratext *fmt, ub1 fmt_length, const oratext *lang_name, ub4 lang_length, OCIDate *date) {
-    return vsk::pending_call(err, err, 0, err, date_str, d_str_length, fmt, fmt_length, lang_name, lang_length, date);
-}
-
-VSK_EXPORT sword OCIDateLastDay(OCIError *err, const OCIDate *date, OCIDate *last_day) {
-    return vsk::pending_call(err, err, 0, err, date, last_day);
-}
-
-VSK_EXPORT sword OCIDateNextDay(OCIError *err, const OCIDate *date, const oratext *day_p, ub4 day_length, OCIDate *next_day) {
-    return vsk::pending_call(err, err, 0, err, date, day_p, day_length, next_day);
-}
-
-VSK_EXPORT sword OCIDateSysDate(OCIError *err, OCIDate *sys_date) {
-    return vsk::pending_call(err, err, 0, err, sys_date);
-}
-
 VSK_EXPORT sword OCIDateTimeAssign(void *hndl, OCIError *err, const OCIDateTime *from, OCIDateTime *to) {
     return vsk::pending_call(const_cast<void *>(static_cast<const void *>(from)), err, 0, hndl, err, from, to);
 }
@@ -138,10 +98,6 @@ VSK_EXPORT sword OCIDateTimeToArray(void *hndl, OCIError *err, const OCIDateTime
 
 VSK_EXPORT sword OCIDateTimeToText(void *hndl, OCIError *err, const OCIDateTime *date, const OraText *fmt, ub1 fmt_length, ub1 fsprec, const OraText *lang_name, size_t lang_length, ub4 *buf_size, OraText *buf) {
     return vsk::pending_call(const_cast<void *>(static_cast<const void *>(date)), err, 0, hndl, err, date, fmt, fmt_length, fsprec, lang_name, lang_length, buf_size, buf);
-}
-
-VSK_EXPORT sword OCIDateToText(OCIError *err, const OCIDate *date, const oratext *fmt, ub1 fmt_length, const oratext *lang_name, ub4 lang_length, ub4 *buf_size, oratext *buf) {
-    return vsk::pending_call(err, err, 0, err, date, fmt, fmt_length, lang_name, lang_length, buf_size, buf);
 }
 
 VSK_EXPORT sword OCIDescribeAny(OCISvcCtx *svchp, OCIError *errhp, void *objptr, ub4 objnm_len, ub1 objptr_typ, ub1 info_level, ub1 objtyp, OCIDescribe *dschp) {
