@@ -169,6 +169,15 @@ int local_offset_east(const BrokenDownTime &tm) noexcept {
     return static_cast<int>(t.tm_gmtoff);
 }
 
+int local_offset_at(std::int64_t utcSeconds) noexcept {
+    // 2000-01-01 00:00:00 UTC in Unix seconds.
+    constexpr std::int64_t kUnixAt2000 = 946684800;
+    const std::time_t t = static_cast<std::time_t>(utcSeconds + kUnixAt2000);
+    struct tm out {};
+    if (!localtime_r(&t, &out)) return -GetCurrTimeZone(nullptr, nullptr);
+    return static_cast<int>(out.tm_gmtoff);
+}
+
 int GetCurrTimeZone(int *zoneHour, int *zoneMinute) noexcept {
     const std::time_t now = std::time(nullptr);
     struct tm t {};

@@ -62,6 +62,9 @@ void ConstructTmFromData(BrokenDownTime *tm, int year, int month, int day, int h
 // The offset east of UTC, in seconds, that the process's local zone (TZ) gives the local
 // date and time of tm; the current offset when the C library cannot place it.
 int local_offset_east(const BrokenDownTime &tm) noexcept;
+// The offset east of UTC the local zone has at the instant of utcSeconds (seconds since
+// 2000-01-01 00:00:00 UTC); the current offset when the C library cannot place it.
+int local_offset_at(std::int64_t utcSeconds) noexcept;
 // The current local offset: returns it in seconds west of UTC, and the zone's hour (east
 // positive) and minute when those are given.
 int GetCurrTimeZone(int *zoneHour, int *zoneMinute) noexcept;

@@ -75,6 +75,29 @@ void SetOracleOCIDate(OCIDate *date, int year, int month, int day, int hour, int
     date->OCIDateTime.OCITimeSS = static_cast<ub1>(second);
 }
 
+unsigned check_ocidate(const OCIDate *d) noexcept {
+    unsigned flags = 0;
+    const int y = d->OCIDateYYYY, m = d->OCIDateMM, day = d->OCIDateDD;
+    if (m < 1 || m > 12) {
+        flags |= OCI_DATE_INVALID_MONTH;
+        if (m == 0) flags |= OCI_DATE_MONTH_BELOW_VALID;
+        if (day < 1 || day > 31) flags |= OCI_DATE_INVALID_DAY;
+        if (day == 0) flags |= OCI_DATE_DAY_BELOW_VALID;
+    } else if (day == 0) {
+        flags |= OCI_DATE_INVALID_DAY | OCI_DATE_DAY_BELOW_VALID;
+    } else if (day > days_in_month(y, m)) {
+        flags |= OCI_DATE_INVALID_DAY;
+    }
+    if (y < -4712 || y > 9999) flags |= OCI_DATE_INVALID_YEAR;
+    if (y < -4712) flags |= OCI_DATE_YEAR_BELOW_VALID;
+    if (y == 0) flags |= OCI_DATE_YEAR_ZERO;
+    if (d->OCIDateTime.OCITimeHH >= 24) flags |= OCI_DATE_INVALID_HOUR;
+    if (d->OCIDateTime.OCITimeMI >= 60) flags |= OCI_DATE_INVALID_MINUTE;
+    if (d->OCIDateTime.OCITimeSS >= 60) flags |= OCI_DATE_INVALID_SECOND;
+    if (y == 1582 && m == 10 && day >= 5 && day <= 14) flags |= OCI_DATE_DAY_MISSING_FROM_1582;
+    return flags;
+}
+
 ub4 fraction_of(const DateTimeValue *v) noexcept { return from_big_endian(v->fraction); }
 void set_fraction(DateTimeValue *v, ub4 nanos) noexcept { v->fraction = to_big_endian(nanos); }
 

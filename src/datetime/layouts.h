@@ -21,6 +21,9 @@ void DecodeOracleOCIDate(const OCIDate *date, BrokenDownTime *tm, bool withTime)
 void EncodeOracleOCIDate(OCIDate *date, const BrokenDownTime &tm, bool withTime) noexcept;
 void SetOracleOCIDate(OCIDate *date, int year, int month, int day, int hour, int minute, int second) noexcept;
 
+// The OCIDate validity flags (OCI_DATE_INVALID_DAY and the rest); 0 for a valid date.
+unsigned check_ocidate(const OCIDate *date) noexcept;
+
 // Date, time and fraction (nanoseconds, stored big-endian); with withZone also the zone
 // fields and text from tm.tm_gmtoff.
 void EncodeOracleOCIDateTime(DateTimeValue *v, const BrokenDownTime &tm, bool withZone, int nanos) noexcept;

@@ -50,29 +50,6 @@ int weekday_of_prefix(const oratext *name, ub4 length) {
     return -1;
 }
 
-uword check_date(const OCIDate *d) {
-    uword flags = 0;
-    const int y = d->OCIDateYYYY, m = d->OCIDateMM, day = d->OCIDateDD;
-    if (m < 1 || m > 12) {
-        flags |= OCI_DATE_INVALID_MONTH;
-        if (m == 0) flags |= OCI_DATE_MONTH_BELOW_VALID;
-        if (day < 1 || day > 31) flags |= OCI_DATE_INVALID_DAY;
-        if (day == 0) flags |= OCI_DATE_DAY_BELOW_VALID;
-    } else if (day == 0) {
-        flags |= OCI_DATE_INVALID_DAY | OCI_DATE_DAY_BELOW_VALID;
-    } else if (day > days_in_month(y, m)) {
-        flags |= OCI_DATE_INVALID_DAY;
-    }
-    if (y < -4712 || y > 9999) flags |= OCI_DATE_INVALID_YEAR;
-    if (y < -4712) flags |= OCI_DATE_YEAR_BELOW_VALID;
-    if (y == 0) flags |= OCI_DATE_YEAR_ZERO;
-    if (d->OCIDateTime.OCITimeHH >= 24) flags |= OCI_DATE_INVALID_HOUR;
-    if (d->OCIDateTime.OCITimeMI >= 60) flags |= OCI_DATE_INVALID_MINUTE;
-    if (d->OCIDateTime.OCITimeSS >= 60) flags |= OCI_DATE_INVALID_SECOND;
-    if (y == 1582 && m == 10 && day >= 5 && day <= 14) flags |= OCI_DATE_DAY_MISSING_FROM_1582;
-    return flags;
-}
-
 int compare_dates(const OCIDate *a, const OCIDate *b) {
     const int fa[6] = {a->OCIDateYYYY, a->OCIDateMM, a->OCIDateDD, a->OCIDateTime.OCITimeHH, a->OCIDateTime.OCITimeMI,
                        a->OCIDateTime.OCITimeSS};
@@ -182,7 +159,7 @@ VSK_EXPORT sword OCIDateCheck(OCIError *err, const OCIDate *date, uword *valid) 
     return value_call(err, "OCIDateCheck", [&]() -> sword {
         if (!date) return argument_error(err, 2);
         if (!valid) return argument_error(err, 3);
-        *valid = check_date(date);
+        *valid = check_ocidate(date);
         return OCI_SUCCESS;
     }, err, date, valid);
 }

@@ -45,3 +45,28 @@ inline sword value_error(OCIError *err, ub4 number) noexcept {
 }
 
 }  // namespace vsk::dt
+
+#include "datetime/descriptors.h"
+
+namespace vsk::dt {
+
+// The payload of a datetime or interval argument: null with 21560 recorded for a missing
+// or foreign pointer (position counts the handle and error handle), or with the
+// not-a-value error (16384, 932) when needValue and it holds none.
+inline DateTimeValue *datetime_arg(OCIError *err, const OCIDateTime *d, int position, bool needValue,
+                                   sword *rc) noexcept {
+    DateTimeValue *v = datetime_value(d);
+    if (!v) *rc = argument_error(err, position);
+    else if (needValue && !v->initialised) *rc = value_error(err, 16384), v = nullptr;
+    return v;
+}
+
+inline IntervalValue *interval_arg(OCIError *err, const OCIInterval *i, int position, bool needValue,
+                                   sword *rc) noexcept {
+    IntervalValue *v = interval_value(i);
+    if (!v) *rc = argument_error(err, position);
+    else if (needValue && !v->initialised) *rc = value_error(err, 932), v = nullptr;
+    return v;
+}
+
+}  // namespace vsk::dt
