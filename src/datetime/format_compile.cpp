@@ -1,6 +1,8 @@
 // The keyword table and the compiler of format models into node lists, with the checks
 // a node list must pass before it is written or read.
 #include <cstring>
+#include <memory>
+#include <string>
 
 #include "datetime/format_model.h"
 #include "env/error.h"
@@ -260,6 +262,36 @@ bool DuplicateNodeExists(OCIError *errhp, const FormatProgram &program, FormatMo
 bool compile_format(OCIError *errhp, const char *format, FormatMode mode, FormatProgram *program) noexcept {
     if (!parse_format(program, format)) return refuse(errhp, kErrFormatTooLong), false;
     return DuplicateNodeExists(errhp, *program, mode);
+}
+
+namespace {
+
+// The last format a thread compiled. Nodes point into the kept copy of its text, which
+// the cache owns and never moves.
+struct FormatCache {
+    std::string format;
+    FormatMode mode = FMT_DATE;
+    std::unique_ptr<FormatProgram> program;
+    bool valid = false;
+};
+
+}  // namespace
+
+const FormatProgram *cached_format(OCIError *errhp, const char *format, FormatMode mode) noexcept {
+    if (!format) return nullptr;
+    try {
+        thread_local FormatCache cache;
+        if (cache.valid && cache.mode == mode && cache.format == format) return cache.program.get();
+        cache.valid = false;
+        if (!cache.program) cache.program = std::make_unique<FormatProgram>();
+        cache.format = format;
+        cache.mode = mode;
+        if (!compile_format(errhp, cache.format.c_str(), mode, cache.program.get())) return nullptr;
+        cache.valid = true;
+        return cache.program.get();
+    } catch (...) {
+        return nullptr;
+    }
 }
 
 bool hasTimeZoneInFormat(const char *format) noexcept {

@@ -83,6 +83,10 @@ bool DuplicateNodeExists(OCIError *errhp, const FormatProgram &program, FormatMo
 // parse_format and the checks, with the error recorded when either refuses.
 bool compile_format(OCIError *errhp, const char *format, FormatMode mode, FormatProgram *program) noexcept;
 
+// The compiled program of format for mode, kept per thread for the next call with the same
+// format and mode: null with the error recorded when the format is refused.
+const FormatProgram *cached_format(OCIError *errhp, const char *format, FormatMode mode) noexcept;
+
 // Whether the format contains a zone element (TZH, TZM, TZR, TZD).
 bool hasTimeZoneInFormat(const char *format) noexcept;
 

@@ -415,8 +415,9 @@ int do_to_timestamp(OCIError *errhp, const char *text, const char *format, ReadD
                     FormatMode mode) noexcept {
     if (!text || !format || !out) return -1;
     try {
-        FormatProgram program;
-        if (!compile_format(errhp, format, mode, &program)) return -1;
+        const FormatProgram *compiled = cached_format(errhp, format, mode);
+        if (!compiled) return -1;
+        const FormatProgram &program = *compiled;
         Reader r(errhp, text);
         Found found;
         bool any = false;

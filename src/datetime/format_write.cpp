@@ -253,9 +253,9 @@ bool write_program(OCIError *errhp, const FormatProgram &program, const BrokenDo
 
 bool datetime_to_char_body(OCIError *errhp, const BrokenDownTime &tm, int nanos, const char *format,
                            FormatMode mode, std::string *out) noexcept {
-    FormatProgram program;
-    if (!compile_format(errhp, format, mode, &program)) return false;
-    return write_program(errhp, program, tm, nanos, out);
+    const FormatProgram *program = cached_format(errhp, format, mode);
+    if (!program) return false;
+    return write_program(errhp, *program, tm, nanos, out);
 }
 
 }  // namespace vsk::dt

@@ -17,6 +17,7 @@
 #include "stmt/placeholders.h"
 #include "stmt/records.h"
 #include "stmt/server_names.h"
+#include "stmt/session_date_binds.h"
 
 namespace vsk {
 
@@ -88,6 +89,7 @@ sword prepare_query(OCIServer *server, OCIStmt *stmt, OCIError *errhp, ub4 mode)
     stmt->cursor->stmtName = name;
     stmt->serverPrepared = 1;
     stmt->pgPreparedServer = server;
+    if (mode != OCI_DESCRIBE_ONLY) describe_session_date_params(server, stmt, errhp, name);
     return OCI_SUCCESS;
 }
 
