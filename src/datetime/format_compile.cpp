@@ -226,14 +226,15 @@ bool parse_format(FormatProgram *program, const char *format) noexcept {
     return true;
 }
 
-bool DuplicateNodeExists(OCIError *errhp, const FormatProgram &program, FormatMode mode) noexcept {
+bool DuplicateNodeExists(OCIError *errhp, const FormatProgram &program, FormatMode mode, FormatUse use) noexcept {
     bool seen[128] = {};
     int meridian = -1, era = -1;
     for (int i = 0; i < program.count; ++i) {
         const FormatNode &n = program.nodes[i];
         if (n.kind != FormatNode::Keyword) continue;
         const int id = n.key->id;
-        if (id == K_RR || id == K_RRRR) {
+        // RR and RRRR are written as YY and YYYY; reading them is not offered.
+        if ((id == K_RR || id == K_RRRR) && use == FormatUse::Read) {
             _ClearErrorHandle(errhp);
             AddErrorRecordStringX(errhp, OCI_ERROR, kErrUnsupported, 1, n.key->name);
             return false;
@@ -259,9 +260,10 @@ bool DuplicateNodeExists(OCIError *errhp, const FormatProgram &program, FormatMo
     return true;
 }
 
-bool compile_format(OCIError *errhp, const char *format, FormatMode mode, FormatProgram *program) noexcept {
+bool compile_format(OCIError *errhp, const char *format, FormatMode mode, FormatUse use,
+                    FormatProgram *program) noexcept {
     if (!parse_format(program, format)) return refuse(errhp, kErrFormatTooLong), false;
-    return DuplicateNodeExists(errhp, *program, mode);
+    return DuplicateNodeExists(errhp, *program, mode, use);
 }
 
 namespace {
@@ -271,22 +273,25 @@ namespace {
 struct FormatCache {
     std::string format;
     FormatMode mode = FMT_DATE;
+    FormatUse use = FormatUse::Write;
     std::unique_ptr<FormatProgram> program;
     bool valid = false;
 };
 
 }  // namespace
 
-const FormatProgram *cached_format(OCIError *errhp, const char *format, FormatMode mode) noexcept {
+const FormatProgram *cached_format(OCIError *errhp, const char *format, FormatMode mode, FormatUse use) noexcept {
     if (!format) return nullptr;
     try {
         thread_local FormatCache cache;
-        if (cache.valid && cache.mode == mode && cache.format == format) return cache.program.get();
+        if (cache.valid && cache.mode == mode && cache.use == use && cache.format == format)
+            return cache.program.get();
         cache.valid = false;
         if (!cache.program) cache.program = std::make_unique<FormatProgram>();
         cache.format = format;
         cache.mode = mode;
-        if (!compile_format(errhp, cache.format.c_str(), mode, cache.program.get())) return nullptr;
+        cache.use = use;
+        if (!compile_format(errhp, cache.format.c_str(), mode, use, cache.program.get())) return nullptr;
         cache.valid = true;
         return cache.program.get();
     } catch (...) {

@@ -75,17 +75,22 @@ struct FormatProgram {
 // gives just the end node. False only when the format is longer than kMaxFormatLength.
 bool parse_format(FormatProgram *program, const char *format) noexcept;
 
+// Whether a program is compiled for reading text (some keywords are only written).
+enum class FormatUse { Write, Read };
+
 // The checks of a compiled format for the mode (twice the same keyword, mixed AM/PM or
 // BC/AD markers, time elements in a date, unsupported keywords): true when it passes;
 // otherwise the error is recorded on errhp (its earlier records cleared).
-bool DuplicateNodeExists(OCIError *errhp, const FormatProgram &program, FormatMode mode) noexcept;
+bool DuplicateNodeExists(OCIError *errhp, const FormatProgram &program, FormatMode mode,
+                         FormatUse use = FormatUse::Read) noexcept;
 
 // parse_format and the checks, with the error recorded when either refuses.
-bool compile_format(OCIError *errhp, const char *format, FormatMode mode, FormatProgram *program) noexcept;
+bool compile_format(OCIError *errhp, const char *format, FormatMode mode, FormatUse use,
+                    FormatProgram *program) noexcept;
 
-// The compiled program of format for mode, kept per thread for the next call with the same
-// format and mode: null with the error recorded when the format is refused.
-const FormatProgram *cached_format(OCIError *errhp, const char *format, FormatMode mode) noexcept;
+// The compiled program of format for mode and use, kept per thread for the next call with
+// the same ones: null with the error recorded when the format is refused.
+const FormatProgram *cached_format(OCIError *errhp, const char *format, FormatMode mode, FormatUse use) noexcept;
 
 // Whether the format contains a zone element (TZH, TZM, TZR, TZD).
 bool hasTimeZoneInFormat(const char *format) noexcept;

@@ -415,7 +415,7 @@ int do_to_timestamp(OCIError *errhp, const char *text, const char *format, ReadD
                     FormatMode mode) noexcept {
     if (!text || !format || !out) return -1;
     try {
-        const FormatProgram *compiled = cached_format(errhp, format, mode);
+        const FormatProgram *compiled = cached_format(errhp, format, mode, FormatUse::Read);
         if (!compiled) return -1;
         const FormatProgram &program = *compiled;
         Reader r(errhp, text);

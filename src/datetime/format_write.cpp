@@ -219,11 +219,11 @@ void write_keyword(std::string &out, const FormatNode &n, const Derived &d) {
         append_suffix(out, buf, n);
         break;
     }
-    case K_YYYY: number(out, n, d.eraYear, 4); break;
+    case K_YYYY: case K_RRRR: number(out, n, d.eraYear, 4); break;
     case K_YYY: number(out, n, d.eraYear % 1000, 3); break;
-    case K_YY: number(out, n, d.eraYear % 100, 2); break;
+    case K_YY: case K_RR: number(out, n, d.eraYear % 100, 2); break;
     case K_Y: number(out, n, d.eraYear % 10, 1); break;
-    default: break;  // refused before writing (RR, RRRR, E, EE) or expanded (DL, DS, TS)
+    default: break;  // refused before writing (E, EE) or expanded (DL, DS, TS)
     }
 }
 
@@ -253,7 +253,7 @@ bool write_program(OCIError *errhp, const FormatProgram &program, const BrokenDo
 
 bool datetime_to_char_body(OCIError *errhp, const BrokenDownTime &tm, int nanos, const char *format,
                            FormatMode mode, std::string *out) noexcept {
-    const FormatProgram *program = cached_format(errhp, format, mode);
+    const FormatProgram *program = cached_format(errhp, format, mode, FormatUse::Write);
     if (!program) return false;
     return write_program(errhp, *program, tm, nanos, out);
 }

@@ -64,7 +64,8 @@ bool read_time(const char *s, BrokenDownTime *tm, int *nanos) {
             if (*p == '\0') break;
             continue;
         }
-        if (k >= 10) return false;
+        // A fourth part, or a part longer than any number, is no time.
+        if (count >= 3 || k >= 10) return false;
         part[count][k++] = *p;
     }
     int h, m, sec = 0, ns = 0;
@@ -93,7 +94,7 @@ int read_date(const char *s, DateOrder order, BrokenDownTime *tm, Assembly *a) {
             if (*p == '\0') break;
             continue;
         }
-        if (k >= 15) return DTERR_BAD_FORMAT;
+        if (count >= 3 || k >= 15) return DTERR_BAD_FORMAT;
         parts[count][k++] = *p;
     }
     if (count != 3) return DTERR_BAD_FORMAT;
