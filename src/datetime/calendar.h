@@ -2,7 +2,9 @@
 // numbers, the internal timestamp (seconds since 2000-01-01 00:00:00) and the local zone.
 #pragma once
 
+#include <cmath>
 #include <cstdint>
+#include <type_traits>
 
 namespace vsk::dt {
 
@@ -70,6 +72,24 @@ int local_offset_at(std::int64_t utcSeconds) noexcept;
 int GetCurrTimeZone(int *zoneHour, int *zoneMinute) noexcept;
 // The current local date and time, whole seconds, with its offset.
 void current_local_time(BrokenDownTime *tm) noexcept;
+
+// Whole days out of a time part counted in units of which perDay make a day, then days and
+// time given one sign (a negative remainder borrows a day).
+template <class Days, class Time>
+void keep_one_sign(Days &days, Time &time, Time perDay) noexcept {
+    Time whole;
+    if constexpr (std::is_floating_point_v<Time>) whole = std::trunc(time / perDay);
+    else whole = time / perDay;
+    time -= whole * perDay;
+    days += static_cast<Days>(whole);
+    if (days > 0 && time < 0) {
+        time += perDay;
+        --days;
+    } else if (days < 0 && time > 0) {
+        time -= perDay;
+        ++days;
+    }
+}
 
 // Zone text "+HH:MM" (sign of the east offset, "+" for 0) into buf of at least 7 bytes.
 void write_zone_text(char *buf, int eastSeconds) noexcept;

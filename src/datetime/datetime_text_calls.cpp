@@ -112,10 +112,7 @@ VSK_EXPORT sword OCIDateTimeToText(void *hndl, OCIError *err, const OCIDateTime 
             std::string text;
             if (!datetime_to_char_body(err, tm, nanos, format.c_str(), mode_of(v), &text)) return OCI_ERROR;
             if (*buf_size == 0) return OCI_SUCCESS;
-            const std::size_t n = text.size() < *buf_size - 1 ? text.size() : *buf_size - 1;
-            std::memcpy(buf, text.data(), n);
-            buf[n] = '\0';
-            *buf_size = static_cast<ub4>(n);
+            *buf_size = static_cast<ub4>(copy_cut(text, buf, *buf_size));
             return OCI_SUCCESS;
         } catch (...) {
             return value_error(err, kErrNoMemory);

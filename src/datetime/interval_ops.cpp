@@ -41,18 +41,7 @@ DaySecond day_second(const IntervalValue *v) noexcept {
     return out;
 }
 
-void justify(IntervalValue *v) noexcept {
-    const double whole = std::trunc(v->time / kDaySeconds);
-    v->time -= whole * kDaySeconds;
-    v->days += static_cast<sb4>(whole);
-    if (v->days > 0 && v->time < 0) {
-        v->time += kDaySeconds;
-        --v->days;
-    } else if (v->days < 0 && v->time > 0) {
-        v->time -= kDaySeconds;
-        ++v->days;
-    }
-}
+void justify(IntervalValue *v) noexcept { keep_one_sign(v->days, v->time, kDaySeconds); }
 
 unsigned interval_combine(const IntervalValue *a, const IntervalValue *b, bool subtract, IntervalValue *out) noexcept {
     const std::int64_t sign = subtract ? -1 : 1;

@@ -208,10 +208,7 @@ VSK_EXPORT sword OCIDateToText(OCIError *err, const OCIDate *date, const oratext
             if (hasTimeZoneInFormat(format.c_str())) tm.tm_gmtoff = local_offset_east(tm);
             std::string text;
             if (!datetime_to_char_body(err, tm, 0, format.c_str(), FMT_OCIDATE, &text)) return OCI_ERROR;
-            if (*buf_size == 0) return OCI_SUCCESS;
-            const std::size_t n = text.size() < *buf_size - 1 ? text.size() : *buf_size - 1;
-            std::memcpy(buf, text.data(), n);
-            buf[n] = '\0';
+            if (*buf_size != 0) copy_cut(text, buf, *buf_size);
             return OCI_SUCCESS;
         } catch (...) {
             return value_error(err, 16506);

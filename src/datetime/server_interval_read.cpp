@@ -311,17 +311,6 @@ int read_interval(const char *text, std::size_t length, IntervalParts *out) noex
     return rc;
 }
 
-void justify_hours(IntervalParts *p) noexcept {
-    const std::int64_t whole = p->micros / kMicrosPerDay;
-    p->micros -= whole * kMicrosPerDay;
-    p->days += whole;
-    if (p->days > 0 && p->micros < 0) {
-        p->micros += kMicrosPerDay;
-        --p->days;
-    } else if (p->days < 0 && p->micros > 0) {
-        p->micros -= kMicrosPerDay;
-        ++p->days;
-    }
-}
+void justify_hours(IntervalParts *p) noexcept { keep_one_sign(p->days, p->micros, kMicrosPerDay); }
 
 }  // namespace vsk::dt

@@ -6,19 +6,16 @@
 #include <cstring>
 #include <string>
 
+#include "broken_down_time.h"
 #include "datetime/calendar.h"
 #include "datetime/layouts.h"
 
 namespace {
 
+using vsk::test::tm_of;
 using namespace vsk;
 using namespace vsk::dt;
 
-BrokenDownTime tm_of(int y, int mo, int d, int h = 0, int mi = 0, int s = 0) {
-    BrokenDownTime tm;
-    tm.tm_year = y, tm.tm_mon = mo, tm.tm_mday = d, tm.tm_hour = h, tm.tm_min = mi, tm.tm_sec = s;
-    return tm;
-}
 
 std::string hex(const ub1 *b, int n) {
     std::string out;

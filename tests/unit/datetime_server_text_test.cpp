@@ -7,10 +7,12 @@
 #include <string>
 #include <tuple>
 
+#include "broken_down_time.h"
 #include "datetime/server_text.h"
 
 namespace {
 
+using vsk::test::tm_of;
 using namespace vsk::dt;
 
 struct Expect {
@@ -257,11 +259,6 @@ std::string encode(const BrokenDownTime &tm, int nanos, const int *west) {
     return n < 0 ? "<failed>" : std::string(buf, static_cast<std::size_t>(n));
 }
 
-BrokenDownTime tm_of(int y, int mo, int d, int h, int mi, int s) {
-    BrokenDownTime tm;
-    tm.tm_year = y, tm.tm_mon = mo, tm.tm_mday = d, tm.tm_hour = h, tm.tm_min = mi, tm.tm_sec = s;
-    return tm;
-}
 
 TEST(ServerWrite, IsoTimestamps) {
     EXPECT_EQ(encode(tm_of(2024, 3, 5, 10, 20, 30), 0, nullptr), "2024-03-05 10:20:30");

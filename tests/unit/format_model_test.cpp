@@ -5,20 +5,17 @@
 
 #include <string>
 
+#include "broken_down_time.h"
 #include "datetime/format_model.h"
 #include "env/error.h"
 #include "oci_handles_test.h"
 
 namespace {
 
+using vsk::test::tm_of;
 using namespace vsk;
 using namespace vsk::dt;
 
-BrokenDownTime tm_of(int y, int mo, int d, int h = 0, int mi = 0, int s = 0) {
-    BrokenDownTime tm;
-    tm.tm_year = y, tm.tm_mon = mo, tm.tm_mday = d, tm.tm_hour = h, tm.tm_min = mi, tm.tm_sec = s;
-    return tm;
-}
 
 class FormatModel : public test::OciHandlesTest {
 protected:
