@@ -79,6 +79,7 @@ void BM_FetchTimestamps_LibpqCursor(benchmark::State &state) {
             }
         });
         if (rows != kRows) state.SkipWithError("wrong row count");
+        benchmark::DoNotOptimize(fraction);
     }
     PQfinish(c);
 }

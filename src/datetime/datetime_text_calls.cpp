@@ -109,10 +109,11 @@ VSK_EXPORT sword OCIDateTimeToText(void *hndl, OCIError *err, const OCIDateTime 
             int nanos = 0;
             DecodeOracleOCIDateTime(v, &tm, &nanos, zoned(v));
             if (!zoned(v)) tm.tm_gmtoff = 0;
-            std::string text;
-            if (!datetime_to_char_body(err, tm, nanos, format.c_str(), mode_of(v), &text)) return OCI_ERROR;
-            if (*buf_size == 0) return OCI_SUCCESS;
-            *buf_size = static_cast<ub4>(copy_cut(text, buf, *buf_size));
+            std::size_t length = 0;
+            if (!datetime_to_char_buffer(err, tm, nanos, format.c_str(), mode_of(v), reinterpret_cast<char *>(buf),
+                                         *buf_size, &length))
+                return OCI_ERROR;
+            if (*buf_size) *buf_size = static_cast<ub4>(length < *buf_size - 1 ? length : *buf_size - 1);
             return OCI_SUCCESS;
         } catch (...) {
             return value_error(err, kErrNoMemory);

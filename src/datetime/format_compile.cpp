@@ -172,6 +172,7 @@ sword refuse(OCIError *errhp, ub4 number) {
 
 bool parse_format(FormatProgram *program, const char *format) noexcept {
     NodeWriter w(program);
+    program->zone = false;
     if (!format || std::strlen(format) > kMaxFormatLength) {
         w.end();
         return false;
@@ -198,6 +199,7 @@ bool parse_format(FormatProgram *program, const char *format) noexcept {
             if (!n) break;
             n->kind = FormatNode::Keyword;
             n->key = k;
+            if (k->id == K_TZH || k->id == K_TZM || k->id == K_TZR || k->id == K_TZD) program->zone = true;
             n->fill = fill;
             if (k->id == K_FF && *p >= '1' && *p <= '9') n->ffDigits = static_cast<std::uint8_t>(*p++ - '0');
             while (true) {

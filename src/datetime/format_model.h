@@ -69,6 +69,7 @@ constexpr int kMaxNodes = 1024;
 struct FormatProgram {
     FormatNode nodes[kMaxNodes];
     int count = 0;
+    bool zone = false;  // a zone element (TZH, TZM, TZR, TZD) is among the nodes
 };
 
 // Compiles a NUL-terminated format (the text must outlive the program); an empty format
@@ -96,9 +97,15 @@ const FormatProgram *cached_format(OCIError *errhp, const char *format, FormatMo
 bool hasTimeZoneInFormat(const char *format) noexcept;
 
 // The value (tm with its offset east in tm_gmtoff and zone name in tm_zone, and nanos)
-// written in the format: true with the text in *out; false with the error recorded.
+// written in the format: true with the text in *out; false with the error recorded. With
+// localZone the zone elements show the process's local zone at that date instead.
 bool datetime_to_char_body(OCIError *errhp, const BrokenDownTime &tm, int nanos, const char *format,
-                           FormatMode mode, std::string *out) noexcept;
+                           FormatMode mode, std::string *out, bool localZone = false) noexcept;
+// The same into a caller's buffer of size bytes: what fits of the text and a NUL (nothing
+// when size is 0), its whole length in *length.
+bool datetime_to_char_buffer(OCIError *errhp, const BrokenDownTime &tm, int nanos, const char *format,
+                             FormatMode mode, char *buf, std::size_t size, std::size_t *length,
+                             bool localZone = false) noexcept;
 // The same with a compiled program.
 bool write_program(OCIError *errhp, const FormatProgram &program, const BrokenDownTime &tm, int nanos,
                    std::string *out) noexcept;

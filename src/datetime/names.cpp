@@ -1,7 +1,5 @@
 #include "datetime/names.h"
 
-#include <cstring>
-
 #include "nls/ascii.h"
 
 namespace vsk::dt {
@@ -24,12 +22,6 @@ int weekday_of_name(const char *name) noexcept {
     for (int i = 0; i < 7; ++i)
         if (ascii_casecmp(name, kDayNames[i]) == 0 || ascii_casecmp(name, kDayAbbrevs[i]) == 0) return i;
     return -1;
-}
-
-std::size_t longest_name(const char *const *names, int count) noexcept {
-    std::size_t n = 0;
-    for (int i = 0; i < count; ++i) n = std::strlen(names[i]) > n ? std::strlen(names[i]) : n;
-    return n;
 }
 
 }  // namespace vsk::dt

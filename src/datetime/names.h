@@ -1,8 +1,6 @@
 // English month and day names, shared by the server-text reader and the format models.
 #pragma once
 
-#include <cstddef>
-
 namespace vsk::dt {
 
 extern const char *const kMonthNames[12];     // "January"
@@ -15,8 +13,5 @@ extern const char *const kDayAbbrevs[7];      // "Sun"
 int month_of_name(const char *name) noexcept;
 // 0..6 (Sunday first) for a day name or abbreviation in any case; -1 otherwise.
 int weekday_of_name(const char *name) noexcept;
-
-// The longest name among the table's (what text elements are padded to).
-std::size_t longest_name(const char *const *names, int count) noexcept;
 
 }  // namespace vsk::dt

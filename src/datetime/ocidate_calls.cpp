@@ -200,19 +200,20 @@ VSK_EXPORT sword OCIDateToText(OCIError *err, const OCIDate *date, const oratext
         if (!date) return argument_error(err, 2);
         if (!buf_size) return argument_error(err, 7);
         if (!buf) return argument_error(err, 8);
-        try {
-            const std::string format = fmt ? std::string(reinterpret_cast<const char *>(fmt), fmt_length)
-                                           : std::string(kDefaultDateFormat);
-            BrokenDownTime tm = fields_of(date);
-            // Zone elements show the local zone of that date.
-            if (hasTimeZoneInFormat(format.c_str())) tm.tm_gmtoff = local_offset_east(tm);
-            std::string text;
-            if (!datetime_to_char_body(err, tm, 0, format.c_str(), FMT_OCIDATE, &text)) return OCI_ERROR;
-            if (*buf_size != 0) copy_cut(text, buf, *buf_size);
-            return OCI_SUCCESS;
-        } catch (...) {
-            return value_error(err, 16506);
+        // The format's length fits its 8 bits, so it is copied without the heap; the text
+        // goes straight into the caller's buffer.
+        char format[kMaxFormatLength + 1];
+        if (fmt) {
+            std::memcpy(format, fmt, fmt_length);
+            format[fmt_length] = '\0';
+        } else {
+            std::strcpy(format, kDefaultDateFormat);
         }
+        std::size_t length = 0;
+        if (!datetime_to_char_buffer(err, fields_of(date), 0, format, FMT_OCIDATE, reinterpret_cast<char *>(buf),
+                                     *buf_size, &length, true))
+            return OCI_ERROR;
+        return OCI_SUCCESS;
     }, err, date, fmt, fmt_length, lang_name, lang_length, buf_size, buf);
 }
 

@@ -4,9 +4,6 @@
 
 #include <oci.h>
 
-#include <cstring>
-#include <string>
-
 #include "env/call_frame.h"
 #include "env/env.h"
 #include "env/error.h"
@@ -38,15 +35,6 @@ inline sword argument_error(OCIError *err, int position) noexcept {
     _ClearErrorHandle(err);
     AddArgumentErrorRecord(err, position);
     return OCI_ERROR;
-}
-
-// Text into a caller's buffer of size bytes (at least 1), cut to size - 1 and ended with
-// a NUL; the count of characters stored.
-inline std::size_t copy_cut(const std::string &text, OraText *buf, std::size_t size) noexcept {
-    const std::size_t n = text.size() < size - 1 ? text.size() : size - 1;
-    std::memcpy(buf, text.data(), n);
-    buf[n] = '\0';
-    return n;
 }
 
 // Records number (earlier records cleared); OCI_ERROR.
