@@ -114,6 +114,57 @@ TEST_F(DateTimeRoundTrip, BeforeChristInDateBytes) {
     EXPECT_EQ(std::memcmp(out, "\x64\x39\x03\x0F\x01\x01\x01", 7), 0);
 }
 
+TEST_F(DateTimeRoundTrip, DateBytesForADescribedDateParameterSendTheDateOnly) {
+    ASSERT_EQ(prepare("select count(*)::text from dt_vals where d = :1"), OCI_SUCCESS);
+    ASSERT_EQ(execute(0, OCI_DESCRIBE_ONLY), OCI_SUCCESS) << error().second;
+    const ub1 dat[7] = {0x78, 0x7C, 0x03, 0x05, 0x0B, 0x15, 0x1F};
+    bind_pos(1, const_cast<ub1 *>(dat), 7, SQLT_DAT);
+    char count[8] = {};
+    define_text(1, count, sizeof count);
+    ASSERT_EQ(execute(1), OCI_SUCCESS) << error().second;
+    EXPECT_STREQ(count, "1");
+}
+
+TEST_F(DateTimeRoundTrip, EveryCharacterTargetOfATimestampColumn) {
+    char afc[24], avc[24], lng[24];
+    ub1 vcs[24], lvc[28];
+    ASSERT_EQ(prepare("select ts, ts, ts, ts, ts from dt_vals where k = 'a'"), OCI_SUCCESS);
+    ub2 len[5] = {};
+    define_pos(1, afc, sizeof afc, SQLT_AFC, nullptr, &len[0]);
+    define_pos(2, avc, sizeof avc, SQLT_AVC, nullptr, &len[1]);
+    define_pos(3, lng, sizeof lng, SQLT_LNG, nullptr, &len[2]);
+    define_pos(4, vcs, sizeof vcs, SQLT_VCS, nullptr, &len[3]);
+    define_pos(5, lvc, sizeof lvc, SQLT_LVC, nullptr, &len[4]);
+    ASSERT_EQ(execute(1), OCI_SUCCESS) << error().second;
+    const std::string ts = "2024-03-05 10:20:30.5";
+    EXPECT_EQ(std::string(afc, len[0]), ts);
+    EXPECT_STREQ(avc, ts.c_str());
+    EXPECT_EQ(std::string(lng, len[2]), ts);
+    ub2 vlen = 0;
+    std::memcpy(&vlen, vcs, 2);
+    EXPECT_EQ(std::string(reinterpret_cast<char *>(vcs) + 2, vlen), ts);
+    ub4 llen = 0;
+    std::memcpy(&llen, lvc, 4);
+    EXPECT_EQ(std::string(reinterpret_cast<char *>(lvc) + 4, llen), ts);
+    EXPECT_EQ(len[4], ts.size() + 4);
+}
+
+TEST_F(DateTimeRoundTrip, TimestampColumnsIntoZonedDescriptors) {
+    OCIDateTime *tz = datetime(OCI_DTYPE_TIMESTAMP_TZ), *date = datetime(OCI_DTYPE_DATE);
+    ASSERT_EQ(prepare("select ts, t from dt_vals where k = 'a'"), OCI_SUCCESS);
+    define_pos(1, &tz, sizeof tz, SQLT_TIMESTAMP_TZ);
+    define_pos(2, &date, sizeof date, SQLT_DATE);
+    ASSERT_EQ(execute(1), OCI_SUCCESS) << error().second;
+    EXPECT_EQ(show(tz, "YYYY-MM-DD HH24:MI:SS.FF1"), "2024-03-05 10:20:30.5");
+    EXPECT_EQ(show(date, "YYYY-MM-DD"), "2024-03-05");
+    OCIInterval *ym = interval(OCI_DTYPE_INTERVAL_YM);
+    ASSERT_EQ(OCIIntervalSetYearMonth(env_, err_, -1, -2, ym), OCI_SUCCESS);
+    ASSERT_EQ(prepare("insert into dt_vals (k, iv) values ('ym', :1)"), OCI_SUCCESS);
+    bind_pos(1, &ym, sizeof ym, SQLT_INTERVAL_YM);
+    ASSERT_EQ(execute(1, OCI_COMMIT_ON_SUCCESS), OCI_SUCCESS) << error().second;
+    EXPECT_EQ(side_value("select iv::text from dt_vals where k = 'ym'"), "-1 years -2 mons");
+}
+
 TEST_F(DateTimeRoundTrip, TimestampDescriptorsKeepTheirFraction) {
     OCIDateTime *ts = datetime(OCI_DTYPE_TIMESTAMP), *date = datetime(OCI_DTYPE_DATE);
     ASSERT_EQ(prepare("select ts, ts from dt_vals where k = 'a'"), OCI_SUCCESS);
