@@ -3,6 +3,7 @@
 // the character targets.
 #include <cmath>
 #include <cstring>
+#include <ostream>
 #include <string>
 
 #include "datetime/descriptors.h"
@@ -255,6 +256,9 @@ struct DateChars {
     sb2 ind;
     ub4 error;
 };
+
+// Named in test output by their description (and never printed byte by byte).
+void PrintTo(const DateChars &c, std::ostream *os) { *os << c.what; }
 
 class DateCharTargets : public DateTimeConversions, public ::testing::WithParamInterface<DateChars> {};
 
