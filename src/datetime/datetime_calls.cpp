@@ -37,8 +37,7 @@ extern "C" {
 
 VSK_EXPORT sword OCIDateTimeConstruct(void *hndl, OCIError *err, OCIDateTime *datetime, sb2 yr, ub1 mnth, ub1 dy,
                                       ub1 hr, ub1 mm, ub1 ss, ub4 fsec, OraText *timezone, size_t timezone_length) {
-    return value_call(err, "OCIDateTimeConstruct", [&]() -> sword {
-        if (!hndl) return argument_error(err, 1);
+    return handle_call(hndl, err, "OCIDateTimeConstruct", [&]() -> sword {
         sword rc = OCI_SUCCESS;
         DateTimeValue *v = datetime_arg(err, datetime, 3, false, &rc);
         if (!v) return rc;
@@ -50,8 +49,7 @@ VSK_EXPORT sword OCIDateTimeConstruct(void *hndl, OCIError *err, OCIDateTime *da
 }
 
 VSK_EXPORT sword OCIDateTimeCheck(void *hndl, OCIError *err, const OCIDateTime *date, ub4 *valid) {
-    return value_call(err, "OCIDateTimeCheck", [&]() -> sword {
-        if (!hndl) return argument_error(err, 1);
+    return handle_call(hndl, err, "OCIDateTimeCheck", [&]() -> sword {
         sword rc = OCI_SUCCESS;
         const DateTimeValue *v = datetime_arg(err, date, 3, true, &rc);
         if (!v) return rc;
@@ -62,8 +60,7 @@ VSK_EXPORT sword OCIDateTimeCheck(void *hndl, OCIError *err, const OCIDateTime *
 }
 
 VSK_EXPORT sword OCIDateTimeAssign(void *hndl, OCIError *err, const OCIDateTime *from, OCIDateTime *to) {
-    return value_call(err, "OCIDateTimeAssign", [&]() -> sword {
-        if (!hndl) return argument_error(err, 1);
+    return handle_call(hndl, err, "OCIDateTimeAssign", [&]() -> sword {
         sword rc = OCI_SUCCESS;
         const DateTimeValue *src = datetime_arg(err, from, 3, true, &rc);
         if (!src) return rc;
@@ -77,8 +74,7 @@ VSK_EXPORT sword OCIDateTimeAssign(void *hndl, OCIError *err, const OCIDateTime 
 
 VSK_EXPORT sword OCIDateTimeGetDate(void *hndl, OCIError *err, const OCIDateTime *date, sb2 *yr, ub1 *mnth,
                                     ub1 *dy) {
-    return value_call(err, "OCIDateTimeGetDate", [&]() -> sword {
-        if (!hndl) return argument_error(err, 1);
+    return handle_call(hndl, err, "OCIDateTimeGetDate", [&]() -> sword {
         sword rc = OCI_SUCCESS;
         const DateTimeValue *v = datetime_arg(err, date, 3, true, &rc);
         if (!v) return rc;
@@ -94,8 +90,7 @@ VSK_EXPORT sword OCIDateTimeGetDate(void *hndl, OCIError *err, const OCIDateTime
 
 VSK_EXPORT sword OCIDateTimeGetTime(void *hndl, OCIError *err, OCIDateTime *datetime, ub1 *hr, ub1 *mm, ub1 *ss,
                                     ub4 *fsec) {
-    return value_call(err, "OCIDateTimeGetTime", [&]() -> sword {
-        if (!hndl) return argument_error(err, 1);
+    return handle_call(hndl, err, "OCIDateTimeGetTime", [&]() -> sword {
         sword rc = OCI_SUCCESS;
         const DateTimeValue *v = datetime_arg(err, datetime, 3, true, &rc);
         if (!v) return rc;
@@ -118,8 +113,7 @@ VSK_EXPORT sword OCIDateTimeGetTime(void *hndl, OCIError *err, OCIDateTime *date
 
 VSK_EXPORT sword OCIDateTimeGetTimeZoneOffset(void *hndl, OCIError *err, const OCIDateTime *datetime, sb1 *hr,
                                               sb1 *mm) {
-    return value_call(err, "OCIDateTimeGetTimeZoneOffset", [&]() -> sword {
-        if (!hndl) return argument_error(err, 1);
+    return handle_call(hndl, err, "OCIDateTimeGetTimeZoneOffset", [&]() -> sword {
         sword rc = OCI_SUCCESS;
         const DateTimeValue *v = datetime_arg(err, datetime, 3, true, &rc);
         if (!v) return rc;
@@ -136,8 +130,7 @@ VSK_EXPORT sword OCIDateTimeGetTimeZoneOffset(void *hndl, OCIError *err, const O
 
 VSK_EXPORT sword OCIDateTimeGetTimeZoneName(void *hndl, OCIError *err, const OCIDateTime *datetime, ub1 *buf,
                                             ub4 *buflen) {
-    return value_call(err, "OCIDateTimeGetTimeZoneName", [&]() -> sword {
-        if (!hndl) return argument_error(err, 1);
+    return handle_call(hndl, err, "OCIDateTimeGetTimeZoneName", [&]() -> sword {
         sword rc = OCI_SUCCESS;
         const DateTimeValue *v = datetime_arg(err, datetime, 3, true, &rc);
         if (!v) return rc;
@@ -156,8 +149,7 @@ VSK_EXPORT sword OCIDateTimeGetTimeZoneName(void *hndl, OCIError *err, const OCI
 }
 
 VSK_EXPORT sword OCIDateTimeSysTimeStamp(void *hndl, OCIError *err, OCIDateTime *sys_date) {
-    return value_call(err, "OCIDateTimeSysTimeStamp", [&]() -> sword {
-        if (!hndl) return argument_error(err, 1);
+    return handle_call(hndl, err, "OCIDateTimeSysTimeStamp", [&]() -> sword {
         sword rc = OCI_SUCCESS;
         DateTimeValue *v = datetime_arg(err, sys_date, 3, false, &rc);
         if (!v) return rc;

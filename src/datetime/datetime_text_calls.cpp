@@ -55,8 +55,7 @@ extern "C" {
 VSK_EXPORT sword OCIDateTimeFromText(void *hndl, OCIError *err, const OraText *date_str, size_t dstr_length,
                                      const OraText *fmt, ub1 fmt_length, const OraText *lang_name,
                                      size_t lang_length, OCIDateTime *datetime) {
-    return value_call(err, "OCIDateTimeFromText", [&]() -> sword {
-        if (!hndl) return argument_error(err, 1);
+    return handle_call(hndl, err, "OCIDateTimeFromText", [&]() -> sword {
         if (!date_str) return argument_error(err, 3);
         sword rc = OCI_SUCCESS;
         DateTimeValue *v = datetime_arg(err, datetime, 9, false, &rc);
@@ -96,8 +95,7 @@ VSK_EXPORT sword OCIDateTimeFromText(void *hndl, OCIError *err, const OraText *d
 VSK_EXPORT sword OCIDateTimeToText(void *hndl, OCIError *err, const OCIDateTime *date, const OraText *fmt,
                                    ub1 fmt_length, ub1 fsprec, const OraText *lang_name, size_t lang_length,
                                    ub4 *buf_size, OraText *buf) {
-    return value_call(err, "OCIDateTimeToText", [&]() -> sword {
-        if (!hndl) return argument_error(err, 1);
+    return handle_call(hndl, err, "OCIDateTimeToText", [&]() -> sword {
         sword rc = OCI_SUCCESS;
         const DateTimeValue *v = datetime_arg(err, date, 3, true, &rc);
         if (!v) return rc;
@@ -123,8 +121,7 @@ VSK_EXPORT sword OCIDateTimeToText(void *hndl, OCIError *err, const OCIDateTime 
 
 VSK_EXPORT sword OCIDateTimeToArray(void *hndl, OCIError *err, const OCIDateTime *datetime, const OCIInterval *reftz,
                                     ub1 *outarray, ub4 *len, ub1 fsprec) {
-    return value_call(err, "OCIDateTimeToArray", [&]() -> sword {
-        if (!hndl) return argument_error(err, 1);
+    return handle_call(hndl, err, "OCIDateTimeToArray", [&]() -> sword {
         sword rc = OCI_SUCCESS;
         const DateTimeValue *v = datetime_arg(err, datetime, 3, true, &rc);
         if (!v) return rc;
@@ -144,8 +141,7 @@ VSK_EXPORT sword OCIDateTimeToArray(void *hndl, OCIError *err, const OCIDateTime
 
 VSK_EXPORT sword OCIDateTimeFromArray(void *hndl, OCIError *err, const ub1 *inarray, ub4 len, ub1 type,
                                       OCIDateTime *datetime, const OCIInterval *reftz, ub1 fsprec) {
-    return value_call(err, "OCIDateTimeFromArray", [&]() -> sword {
-        if (!hndl) return argument_error(err, 1);
+    return handle_call(hndl, err, "OCIDateTimeFromArray", [&]() -> sword {
         if (!inarray) return argument_error(err, 3);
         sword rc = OCI_SUCCESS;
         DateTimeValue *v = datetime_arg(err, datetime, 6, false, &rc);

@@ -14,9 +14,8 @@ using namespace vsk::dt;
 
 namespace {
 
-sword add_or_sub(void *hndl, OCIError *err, OCIDateTime *datetime, OCIInterval *inter, OCIDateTime *outdatetime,
+sword add_or_sub(OCIError *err, OCIDateTime *datetime, OCIInterval *inter, OCIDateTime *outdatetime,
                  bool subtract) {
-    if (!hndl) return argument_error(err, 1);
     sword rc = OCI_SUCCESS;
     const DateTimeValue *in = datetime_arg(err, datetime, 3, false, &rc);
     if (!in) return rc;
@@ -31,9 +30,8 @@ sword add_or_sub(void *hndl, OCIError *err, OCIDateTime *datetime, OCIInterval *
 
 // The interval arguments of a binary operation and its result.
 template <class Op>
-sword interval_binary(void *hndl, OCIError *err, const OCIInterval *a, const OCIInterval *b, OCIInterval *result,
+sword interval_binary(OCIError *err, const OCIInterval *a, const OCIInterval *b, OCIInterval *result,
                       Op op) {
-    if (!hndl) return argument_error(err, 1);
     sword rc = OCI_SUCCESS;
     const IntervalValue *x = interval_arg(err, a, 3, true, &rc);
     if (!x) return rc;
@@ -50,8 +48,7 @@ sword number_value(OCIError *err, const OCINumber *n, double *out) {
     return OCINumberToReal(err, n, sizeof *out, out);
 }
 
-sword scale(void *hndl, OCIError *err, const OCIInterval *inter, OCINumber *factor, OCIInterval *result, bool divide) {
-    if (!hndl) return argument_error(err, 1);
+sword scale(OCIError *err, const OCIInterval *inter, OCINumber *factor, OCIInterval *result, bool divide) {
     sword rc = OCI_SUCCESS;
     // The source's value flag is not asked for.
     const IntervalValue *in = interval_arg(err, inter, 3, false, &rc);
@@ -72,22 +69,21 @@ extern "C" {
 
 VSK_EXPORT sword OCIDateTimeIntervalAdd(void *hndl, OCIError *err, OCIDateTime *datetime, OCIInterval *inter,
                                         OCIDateTime *outdatetime) {
-    return value_call(err, "OCIDateTimeIntervalAdd",
-                      [&] { return add_or_sub(hndl, err, datetime, inter, outdatetime, false); }, hndl, err,
-                      datetime, inter, outdatetime);
+    return handle_call(hndl, err, "OCIDateTimeIntervalAdd",
+                       [&] { return add_or_sub(err, datetime, inter, outdatetime, false); }, hndl, err, datetime,
+                       inter, outdatetime);
 }
 
 VSK_EXPORT sword OCIDateTimeIntervalSub(void *hndl, OCIError *err, OCIDateTime *datetime, OCIInterval *inter,
                                         OCIDateTime *outdatetime) {
-    return value_call(err, "OCIDateTimeIntervalSub",
-                      [&] { return add_or_sub(hndl, err, datetime, inter, outdatetime, true); }, hndl, err,
-                      datetime, inter, outdatetime);
+    return handle_call(hndl, err, "OCIDateTimeIntervalSub",
+                       [&] { return add_or_sub(err, datetime, inter, outdatetime, true); }, hndl, err, datetime,
+                       inter, outdatetime);
 }
 
 VSK_EXPORT sword OCIDateTimeSubtract(void *hndl, OCIError *err, OCIDateTime *indate1, OCIDateTime *indate2,
                                      OCIInterval *inter) {
-    return value_call(err, "OCIDateTimeSubtract", [&]() -> sword {
-        if (!hndl) return argument_error(err, 1);
+    return handle_call(hndl, err, "OCIDateTimeSubtract", [&]() -> sword {
         sword rc = OCI_SUCCESS;
         const DateTimeValue *a = datetime_arg(err, indate1, 3, true, &rc);
         if (!a) return rc;
@@ -101,8 +97,7 @@ VSK_EXPORT sword OCIDateTimeSubtract(void *hndl, OCIError *err, OCIDateTime *ind
 }
 
 VSK_EXPORT sword OCIIntervalAssign(void *hndl, OCIError *err, const OCIInterval *ininter, OCIInterval *outinter) {
-    return value_call(err, "OCIIntervalAssign", [&]() -> sword {
-        if (!hndl) return argument_error(err, 1);
+    return handle_call(hndl, err, "OCIIntervalAssign", [&]() -> sword {
         sword rc = OCI_SUCCESS;
         const IntervalValue *src = interval_arg(err, ininter, 3, true, &rc);
         if (!src) return rc;
@@ -114,8 +109,7 @@ VSK_EXPORT sword OCIIntervalAssign(void *hndl, OCIError *err, const OCIInterval 
 }
 
 VSK_EXPORT sword OCIIntervalCheck(void *hndl, OCIError *err, const OCIInterval *interval, ub4 *valid) {
-    return value_call(err, "Setting Piece Information", [&]() -> sword {
-        if (!hndl) return argument_error(err, 1);
+    return handle_call(hndl, err, "Setting Piece Information", [&]() -> sword {
         const IntervalValue *v = interval_value(interval);
         if (!v) return argument_error(err, 3);
         if (!valid) return argument_error(err, 4);
@@ -127,8 +121,7 @@ VSK_EXPORT sword OCIIntervalCheck(void *hndl, OCIError *err, const OCIInterval *
 
 VSK_EXPORT sword OCIIntervalCompare(void *hndl, OCIError *err, OCIInterval *inter1, OCIInterval *inter2,
                                     sword *result) {
-    return value_call(err, "OCIIntervalCompare", [&]() -> sword {
-        if (!hndl) return argument_error(err, 1);
+    return handle_call(hndl, err, "OCIIntervalCompare", [&]() -> sword {
         sword rc = OCI_SUCCESS;
         const IntervalValue *a = interval_arg(err, inter1, 3, true, &rc);
         if (!a) return rc;
@@ -142,8 +135,8 @@ VSK_EXPORT sword OCIIntervalCompare(void *hndl, OCIError *err, OCIInterval *inte
 
 VSK_EXPORT sword OCIIntervalAdd(void *hndl, OCIError *err, OCIInterval *addend1, OCIInterval *addend2,
                                 OCIInterval *result) {
-    return value_call(err, "OCIIntervalAdd", [&] {
-        return interval_binary(hndl, err, addend1, addend2, result, [](auto *a, auto *b, auto *out) {
+    return handle_call(hndl, err, "OCIIntervalAdd", [&] {
+        return interval_binary(err, addend1, addend2, result, [](auto *a, auto *b, auto *out) {
             return interval_combine(a, b, false, out);
         });
     }, hndl, err, addend1, addend2, result);
@@ -151,8 +144,8 @@ VSK_EXPORT sword OCIIntervalAdd(void *hndl, OCIError *err, OCIInterval *addend1,
 
 VSK_EXPORT sword OCIIntervalSubtract(void *hndl, OCIError *err, OCIInterval *minuend, OCIInterval *subtrahend,
                                      OCIInterval *result) {
-    return value_call(err, "OCIIntervalSubtract", [&] {
-        return interval_binary(hndl, err, minuend, subtrahend, result, [](auto *a, auto *b, auto *out) {
+    return handle_call(hndl, err, "OCIIntervalSubtract", [&] {
+        return interval_binary(err, minuend, subtrahend, result, [](auto *a, auto *b, auto *out) {
             return interval_combine(a, b, true, out);
         });
     }, hndl, err, minuend, subtrahend, result);
@@ -160,19 +153,18 @@ VSK_EXPORT sword OCIIntervalSubtract(void *hndl, OCIError *err, OCIInterval *min
 
 VSK_EXPORT sword OCIIntervalMultiply(void *hndl, OCIError *err, const OCIInterval *inter, OCINumber *nfactor,
                                      OCIInterval *result) {
-    return value_call(err, "OCIIntervalMultiply", [&] { return scale(hndl, err, inter, nfactor, result, false); },
-                      hndl, err, inter, nfactor, result);
+    return handle_call(hndl, err, "OCIIntervalMultiply", [&] { return scale(err, inter, nfactor, result, false); },
+                       hndl, err, inter, nfactor, result);
 }
 
 VSK_EXPORT sword OCIIntervalDivide(void *hndl, OCIError *err, OCIInterval *dividend, OCINumber *divisor,
                                    OCIInterval *result) {
-    return value_call(err, "OCIIntervalDivide", [&] { return scale(hndl, err, dividend, divisor, result, true); },
-                      hndl, err, dividend, divisor, result);
+    return handle_call(hndl, err, "OCIIntervalDivide", [&] { return scale(err, dividend, divisor, result, true); },
+                       hndl, err, dividend, divisor, result);
 }
 
 VSK_EXPORT sword OCIIntervalFromNumber(void *hndl, OCIError *err, OCIInterval *inter, OCINumber *number) {
-    return value_call(err, "OCIIntervalFromNumber", [&]() -> sword {
-        if (!hndl) return argument_error(err, 1);
+    return handle_call(hndl, err, "OCIIntervalFromNumber", [&]() -> sword {
         sword rc = OCI_SUCCESS;
         IntervalValue *v = interval_arg(err, inter, 3, false, &rc);
         if (!v) return rc;
@@ -185,8 +177,7 @@ VSK_EXPORT sword OCIIntervalFromNumber(void *hndl, OCIError *err, OCIInterval *i
 }
 
 VSK_EXPORT sword OCIIntervalToNumber(void *hndl, OCIError *err, const OCIInterval *inter, OCINumber *number) {
-    return value_call(err, "OCIIntervalToNumber", [&]() -> sword {
-        if (!hndl) return argument_error(err, 1);
+    return handle_call(hndl, err, "OCIIntervalToNumber", [&]() -> sword {
         sword rc = OCI_SUCCESS;
         const IntervalValue *v = interval_arg(err, inter, 3, true, &rc);
         if (!v) return rc;
@@ -197,8 +188,7 @@ VSK_EXPORT sword OCIIntervalToNumber(void *hndl, OCIError *err, const OCIInterva
 }
 
 VSK_EXPORT sword OCIIntervalGetYearMonth(void *hndl, OCIError *err, sb4 *yr, sb4 *mnth, const OCIInterval *result) {
-    return value_call(err, "OCIIntervalGetYearMonth", [&]() -> sword {
-        if (!hndl) return argument_error(err, 1);
+    return handle_call(hndl, err, "OCIIntervalGetYearMonth", [&]() -> sword {
         if (!yr) return argument_error(err, 3);
         if (!mnth) return argument_error(err, 4);
         sword rc = OCI_SUCCESS;
@@ -212,8 +202,7 @@ VSK_EXPORT sword OCIIntervalGetYearMonth(void *hndl, OCIError *err, sb4 *yr, sb4
 }
 
 VSK_EXPORT sword OCIIntervalSetYearMonth(void *hndl, OCIError *err, sb4 yr, sb4 mnth, OCIInterval *result) {
-    return value_call(err, "OCIIntervalSetYearMonth", [&]() -> sword {
-        if (!hndl) return argument_error(err, 1);
+    return handle_call(hndl, err, "OCIIntervalSetYearMonth", [&]() -> sword {
         sword rc = OCI_SUCCESS;
         IntervalValue *v = interval_arg(err, result, 5, false, &rc);
         if (!v) return rc;
@@ -230,8 +219,7 @@ VSK_EXPORT sword OCIIntervalSetYearMonth(void *hndl, OCIError *err, sb4 yr, sb4 
 
 VSK_EXPORT sword OCIIntervalGetDaySecond(void *hndl, OCIError *err, sb4 *dy, sb4 *hr, sb4 *mm, sb4 *ss, sb4 *fsec,
                                          const OCIInterval *result) {
-    return value_call(err, "OCIIntervalGetDaySecond", [&]() -> sword {
-        if (!hndl) return argument_error(err, 1);
+    return handle_call(hndl, err, "OCIIntervalGetDaySecond", [&]() -> sword {
         if (!dy) return argument_error(err, 3);
         if (!hr) return argument_error(err, 4);
         if (!mm) return argument_error(err, 5);
@@ -253,8 +241,7 @@ VSK_EXPORT sword OCIIntervalGetDaySecond(void *hndl, OCIError *err, sb4 *dy, sb4
 
 VSK_EXPORT sword OCIIntervalSetDaySecond(void *hndl, OCIError *err, sb4 dy, sb4 hr, sb4 mm, sb4 ss, sb4 fsec,
                                          OCIInterval *result) {
-    return value_call(err, "OCIIntervalSetDaySecond", [&]() -> sword {
-        if (!hndl) return argument_error(err, 1);
+    return handle_call(hndl, err, "OCIIntervalSetDaySecond", [&]() -> sword {
         sword rc = OCI_SUCCESS;
         IntervalValue *v = interval_arg(err, result, 8, false, &rc);
         if (!v) return rc;
@@ -269,8 +256,7 @@ VSK_EXPORT sword OCIIntervalSetDaySecond(void *hndl, OCIError *err, sb4 dy, sb4 
 
 VSK_EXPORT sword OCIIntervalFromTZ(void *hndl, OCIError *err, const oratext *inpstring, size_t str_len,
                                    OCIInterval *result) {
-    return value_call(err, "OCIIntervalFromTZ", [&]() -> sword {
-        if (!hndl) return argument_error(err, 1);
+    return handle_call(hndl, err, "OCIIntervalFromTZ", [&]() -> sword {
         if (!inpstring) return argument_error(err, 3);
         sword rc = OCI_SUCCESS;
         IntervalValue *v = interval_arg(err, result, 5, false, &rc);
@@ -288,8 +274,7 @@ VSK_EXPORT sword OCIIntervalFromTZ(void *hndl, OCIError *err, const oratext *inp
 
 VSK_EXPORT sword OCIIntervalFromText(void *hndl, OCIError *err, const OraText *inpstr, size_t str_len,
                                      OCIInterval *result) {
-    return value_call(err, "OCIIntervalFromText", [&]() -> sword {
-        if (!hndl) return argument_error(err, 1);
+    return handle_call(hndl, err, "OCIIntervalFromText", [&]() -> sword {
         if (!inpstr) return argument_error(err, 3);
         sword rc = OCI_SUCCESS;
         IntervalValue *v = interval_arg(err, result, 5, false, &rc);
@@ -301,8 +286,7 @@ VSK_EXPORT sword OCIIntervalFromText(void *hndl, OCIError *err, const OraText *i
 
 VSK_EXPORT sword OCIIntervalToText(void *hndl, OCIError *err, const OCIInterval *inter, ub1 lfprec, ub1 fsprec,
                                    OraText *buffer, size_t buflen, size_t *resultlen) {
-    return value_call(err, "OCIIntervalToText", [&]() -> sword {
-        if (!hndl) return argument_error(err, 1);
+    return handle_call(hndl, err, "OCIIntervalToText", [&]() -> sword {
         sword rc = OCI_SUCCESS;
         const IntervalValue *v = interval_arg(err, inter, 3, true, &rc);
         if (!v) return rc;

@@ -37,6 +37,14 @@ inline sword argument_error(OCIError *err, int position) noexcept {
     return OCI_ERROR;
 }
 
+// value_call for the calls led by an environment or session handle: a missing one is
+// argument 1.
+template <class Work, class... Args>
+sword handle_call(void *hndl, OCIError *err, const char *name, Work &&work, Args... args) noexcept {
+    return value_call(
+        err, name, [&]() -> sword { return hndl ? work() : argument_error(err, 1); }, args...);
+}
+
 // Records number (earlier records cleared); OCI_ERROR.
 inline sword value_error(OCIError *err, ub4 number) noexcept {
     _ClearErrorHandle(err);

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "datetime_descriptors.h"
 #include "oci_session_test.h"
 
 namespace {
@@ -31,16 +32,8 @@ protected:
         OciSessionTest::TearDown();
         exec_ok("DROP TABLE IF EXISTS dt_vals");
     }
-    OCIDateTime *datetime(ub4 type) {
-        OCIDateTime *d = nullptr;
-        EXPECT_EQ(OCIDescriptorAlloc(env_, reinterpret_cast<void **>(&d), type, 0, nullptr), OCI_SUCCESS);
-        return d;
-    }
-    OCIInterval *interval(ub4 type) {
-        OCIInterval *i = nullptr;
-        EXPECT_EQ(OCIDescriptorAlloc(env_, reinterpret_cast<void **>(&i), type, 0, nullptr), OCI_SUCCESS);
-        return i;
-    }
+    OCIDateTime *datetime(ub4 type) { return vsk::test::new_datetime(env_, type); }
+    OCIInterval *interval(ub4 type) { return vsk::test::new_interval(env_, type); }
     void bind_pos(ub4 pos, void *buf, sb4 size, ub2 dty, sb2 *ind = nullptr) {
         OCIBind *b = nullptr;
         ASSERT_EQ(OCIBindByPos(stmt_, &b, err_, pos, buf, size, dty, ind, nullptr, nullptr, 0, nullptr, OCI_DEFAULT),

@@ -3,10 +3,10 @@
 // the character targets.
 #include <cmath>
 #include <cstring>
-#include <ostream>
 #include <string>
 
 #include "datetime/descriptors.h"
+#include "datetime_descriptors.h"
 #include "datetime/layouts.h"
 #include "nls/oci_string.h"
 #include "number_conversion_fixture.h"
@@ -21,10 +21,8 @@ protected:
     void SetUp() override {
         NumberConversionTest::SetUp();
         for (ub4 type : {OCI_DTYPE_DATE, OCI_DTYPE_TIMESTAMP, OCI_DTYPE_TIMESTAMP_TZ, OCI_DTYPE_TIMESTAMP_LTZ})
-            ASSERT_EQ(OCIDescriptorAlloc(env_, reinterpret_cast<void **>(&dt_[type - OCI_DTYPE_DATE]), type, 0, nullptr),
-                      OCI_SUCCESS);
-        ASSERT_EQ(OCIDescriptorAlloc(env_, reinterpret_cast<void **>(&ds_), OCI_DTYPE_INTERVAL_DS, 0, nullptr),
-                  OCI_SUCCESS);
+            dt_[type - OCI_DTYPE_DATE] = new_datetime(env_, type);
+        ds_ = new_interval(env_, OCI_DTYPE_INTERVAL_DS);
     }
     OCIDateTime *dt(ub4 type) { return dt_[type - OCI_DTYPE_DATE]; }
     DateTimeValue *v(ub4 type) { return dt(type)->value; }
@@ -54,8 +52,7 @@ TEST_F(DateTimeConversions, DescriptorsAreCreatedWithTheirTypeAndReady) {
     EXPECT_EQ(v(OCI_DTYPE_DATE)->initialised, 1u);
     EXPECT_EQ(ds_->value->type, OCI_DTYPE_INTERVAL_DS);
     EXPECT_EQ(ds_->value->initialised, 1);
-    OCIInterval *ym = nullptr;
-    ASSERT_EQ(OCIDescriptorAlloc(env_, reinterpret_cast<void **>(&ym), OCI_DTYPE_INTERVAL_YM, 0, nullptr), OCI_SUCCESS);
+    OCIInterval *ym = new_interval(env_, OCI_DTYPE_INTERVAL_YM);
     EXPECT_EQ(ym->value->type, OCI_DTYPE_INTERVAL_YM);
     EXPECT_EQ(OCIDescriptorFree(ym, OCI_DTYPE_INTERVAL_YM), OCI_SUCCESS);
 }
@@ -245,50 +242,28 @@ TEST_F(DateTimeConversions, IntervalsFetchIntoDaysAndSeconds) {
     EXPECT_EQ(r.error, 1891u);
 }
 
-struct DateChars {
-    const char *what;
-    ub2 sqlt;
-    ub4 cap;
-    bool with_ind;
-    int rc;
-    Bytes buffer;
-    ub4 length;
-    sb2 ind;
-    ub4 error;
-};
-
-// Named in test output by their description (and never printed byte by byte).
-void PrintTo(const DateChars &c, std::ostream *os) { *os << c.what; }
-
-class DateCharTargets : public DateTimeConversions, public ::testing::WithParamInterface<DateChars> {};
+class DateCharTargets : public DateTimeConversions, public ::testing::WithParamInterface<CharCase> {};
 
 const Bytes kTs = "2024-03-05 10:20:30";  // 19 characters
 
 INSTANTIATE_TEST_SUITE_P(
     Layouts, DateCharTargets,
     ::testing::Values(
-        DateChars{"chr_fits", SQLT_CHR, 24, true, 0, kTs + "~~~~~", 19, 0, 0},
-        DateChars{"chr_cut", SQLT_CHR, 8, true, 1, "2024-03-", 8, 11, 1406},
-        DateChars{"afc_fits_unpadded", SQLT_AFC, 20, true, 0, kTs + "~", 19, 0, 0},
-        DateChars{"lng_cut", SQLT_LNG, 4, true, 1, "2024", 4, 15, 1406},
-        DateChars{"str_fits", SQLT_STR, 20, true, 0, kTs + '\0', 19, 0, 0},
-        DateChars{"str_cut", SQLT_STR, 5, true, 0, Bytes("2024") + '\0', 5, 15, 1406},
-        DateChars{"avc_cut", SQLT_AVC, 11, true, 0, Bytes("2024-03-05") + '\0', 11, 9, 1406},
-        DateChars{"vcs_fits", SQLT_VCS, 21, true, 0, Bytes("\x13\x00", 2) + kTs, 21, 0, 0},
-        DateChars{"vcs_cut", SQLT_VCS, 6, true, 1, Bytes("\x04\x00", 2) + "2024", 6, 15, 1406},
-        DateChars{"lvc_fits", SQLT_LVC, 24, true, 0, Bytes("\x13\x00\x00\x00", 4) + kTs + "~", 23, 0, 0},
-        DateChars{"lvc_too_small", SQLT_LVC, 3, true, -1, "~~~", 3, 0, 0}),
-    [](const ::testing::TestParamInfo<DateChars> &i) { return std::string(i.param.what); });
+        CharCase{"chr_fits", PG_TIMESTAMP, SQLT_CHR, kTs, 24, true, 0, kTs + "~~~~~", 19, 0, 0},
+        CharCase{"chr_cut", PG_TIMESTAMP, SQLT_CHR, kTs, 8, true, 1, "2024-03-", 8, 11, 1406},
+        CharCase{"afc_fits_unpadded", PG_DATE, SQLT_AFC, "2024-03-05", 12, true, 0, "2024-03-05~~", 10, 0, 0},
+        CharCase{"lng_cut", PG_TIMESTAMPTZ, SQLT_LNG, kTs + "+00", 4, true, 1, "2024", 4, 18, 1406},
+        CharCase{"str_fits", PG_TIMESTAMP, SQLT_STR, kTs, 20, true, 0, kTs + '\0', 19, 0, 0},
+        CharCase{"str_cut", PG_TIMESTAMP, SQLT_STR, kTs, 5, true, 0, Bytes("2024") + '\0', 5, 15, 1406},
+        CharCase{"avc_cut", PG_TIMESTAMP, SQLT_AVC, kTs, 11, true, 0, Bytes("2024-03-05") + '\0', 11, 9, 1406},
+        CharCase{"vcs_fits", PG_TIMESTAMP, SQLT_VCS, kTs, 21, true, 0, Bytes("\x13\x00", 2) + kTs, 21, 0, 0},
+        CharCase{"vcs_cut", PG_TIMESTAMP, SQLT_VCS, kTs, 6, true, 1, Bytes("\x04\x00", 2) + "2024", 6, 15, 1406},
+        CharCase{"lvc_fits", PG_TIMESTAMP, SQLT_LVC, kTs, 24, true, 0, Bytes("\x13\x00\x00\x00", 4) + kTs + "~", 23, 0,
+                 0},
+        CharCase{"lvc_too_small", PG_TIMESTAMP, SQLT_LVC, kTs, 3, true, -1, "~~~", 3, 0, 0}),
+    case_name);
 
-TEST_P(DateCharTargets, TheServerTextWithEachLayoutsCut) {
-    const DateChars &c = GetParam();
-    FetchResult r = fetch(PG_TIMESTAMP, kTs, c.sqlt, c.cap, c.with_ind);
-    EXPECT_EQ(r.rc, c.rc);
-    EXPECT_EQ(r.buffer, c.buffer);
-    EXPECT_EQ(r.length, c.length);
-    EXPECT_EQ(r.ind, c.ind);
-    EXPECT_EQ(r.error, c.error);
-}
+TEST_P(DateCharTargets, TheServerTextWithEachLayoutsCut) { expect_delivery(GetParam()); }
 
 TEST_F(DateTimeConversions, OversizedValuesAreRefusedByTheBoundedTargets) {
     const Bytes wide(4001, '1');

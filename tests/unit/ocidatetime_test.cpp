@@ -10,6 +10,7 @@
 #include <string>
 
 #include "datetime/descriptors.h"
+#include "datetime_descriptors.h"
 #include "oci_handles_test.h"
 
 namespace {
@@ -25,16 +26,8 @@ protected:
         setenv("TZ", "UTC", 1);
         tzset();
     }
-    OCIDateTime *datetime(ub4 type) {
-        OCIDateTime *d = nullptr;
-        EXPECT_EQ(OCIDescriptorAlloc(env_, reinterpret_cast<void **>(&d), type, 0, nullptr), OCI_SUCCESS);
-        return d;
-    }
-    OCIInterval *interval(ub4 type) {
-        OCIInterval *i = nullptr;
-        EXPECT_EQ(OCIDescriptorAlloc(env_, reinterpret_cast<void **>(&i), type, 0, nullptr), OCI_SUCCESS);
-        return i;
-    }
+    OCIDateTime *datetime(ub4 type) { return vsk::test::new_datetime(env_, type); }
+    OCIInterval *interval(ub4 type) { return vsk::test::new_interval(env_, type); }
     sword construct(OCIDateTime *d, int y, int mo, int day, int h = 0, int mi = 0, int s = 0, ub4 ns = 0,
                     const char *zone = nullptr) {
         return OCIDateTimeConstruct(env_, err_, d, static_cast<sb2>(y), static_cast<ub1>(mo), static_cast<ub1>(day),
