@@ -12,7 +12,8 @@ R *alloc_with_value(HandleKind kind, ub4 type) noexcept {
         delete r;
         return nullptr;
     }
-    r->value->type = type;
+    r->value->type = static_cast<ub1>(type);
+    r->value->initialised = 1;
     return r;
 }
 

@@ -80,6 +80,18 @@ int boolean_value(const Token &t) {
 
 PGresult *command_ok(PGconn *conn) { return PQmakeEmptyPGresult(conn, PGRES_COMMAND_OK); }
 
+// orafce's to_char and to_date without a format follow its own setting: it gets the
+// session's format too, where the database has the extension. A failure (an aborted
+// transaction) changes nothing the library keeps.
+void set_orafce_format(PGconn *conn, const std::string &format) {
+    const char *values[] = {format.c_str()};
+    PGresult *r = PQexecParams(conn,
+                               "SELECT set_config('orafce.nls_date_format', $1, false) FROM pg_extension "
+                               "WHERE extname = 'orafce'",
+                               1, nullptr, values, nullptr, nullptr, 0);
+    PQclear(r);
+}
+
 PGresult *show_result(PGconn *conn, bool on) {
     PGresult *r = PQmakeEmptyPGresult(conn, PGRES_TUPLES_OK);
     if (!r) return nullptr;
@@ -106,6 +118,7 @@ PGresult *answer_standin(PGconn *conn, ConnState *state, const char *command) no
         if (t.size() == 6 && is_word(t[0], "alter") && is_word(t[1], "session") && is_word(t[2], "set") &&
             is_word(t[3], "nls_date_format") && t[4].kind == Token::SYMBOL && t[5].kind == Token::STRING) {
             state->nlsDateFormat = t[5].text;
+            set_orafce_format(conn, t[5].text);
             return command_ok(conn);
         }
         if (t.size() == 4 && is_word(t[0], "set") && is_word(t[1], kStmtLevelTx) &&

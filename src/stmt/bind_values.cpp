@@ -1,15 +1,19 @@
 #include "stmt/bind_values.h"
 
 #include <cstdlib>
+#include <string>
 
 #include "env/error.h"
 #include "env/trace.h"
 #include "pqx/extended.h"
+#include "stmt/define_fill.h"
 #include "stmt/elements.h"
 #include "stmt/execute.h"
 #include "stmt/records.h"
+#include "stmt/session_date_binds.h"
 #include "types/conversion_dispatch.h"
 #include "types/conversion_support.h"
+#include "types/session_dates.h"
 
 namespace vsk {
 
@@ -43,7 +47,17 @@ int fail(OCIStmt *stmt, int rc) {
 int write_out_value(OCIStmt *stmt, OCIError *errhp, OCIBind *b, const PGresult *r, int column, ub4 i,
                     bool *nullMissed) {
     const char *value = PQgetvalue(r, 0, column);
-    const int length = PQgetlength(r, 0, column);
+    int length = PQgetlength(r, 0, column);
+    int format = PQfformat(r, column);
+    const bool isNull = PQgetisnull(r, 0, column) != 0;
+    std::string rendered;
+    const char *sessionFormat = renders_session_date(PQftype(r, column), b->dty) ? session_format_of(stmt) : nullptr;
+    if (sessionFormat && !isNull) {
+        if (!render_session_date(errhp, sessionFormat, value, length, format, &rendered)) return -1;
+        value = rendered.c_str();
+        length = static_cast<int>(rendered.size());
+        format = 0;
+    }
     ocitrace(TRACE_DEFINE, "filldefine", "%.*s\n", length, value);
     void *dest = b->dty == SQLT_RSET ? b->valuep : value_element(b, i);
     ub4 len = b->value_sz;
@@ -51,8 +65,8 @@ int write_out_value(OCIStmt *stmt, OCIError *errhp, OCIBind *b, const PGresult *
     ub2 own_rcode = 0;
     ub2 *rcode = rcode_element(b, i);
     if (!rcode) rcode = &own_rcode;
-    const int rc = PQ2OCIType(errhp, PQftype(r, column), value, length, PQfformat(r, column), b->dty, dest, &len,
-                              ind, rcode, PQgetisnull(r, 0, column) != 0);
+    const int rc = PQ2OCIType(errhp, PQftype(r, column), value, length, format, b->dty, dest, &len,
+                              ind, rcode, isNull);
     if (null_without_indicator(rc, ind, *rcode)) *nullMissed = true;
     if (rc <= 1) {
         // A NULL leaves the length as it was.
@@ -85,6 +99,7 @@ int GetOCIBindData(OCIStmt *stmt, OCIError *errhp, ub4 iteration) noexcept {
             sb2 ind = indp ? *static_cast<sb2 *>(indp) : 0;
             result = OCI2PQType(errhp, b->dty, buf, alen, &ind, b->pgType, &b->pgValue, &b->pgLength, &b->pgFormat);
             if (result > 1 || result < 0) return fail(stmt, result < 0 ? -1 : result);
+            if (read_bind_date(stmt, errhp, b) != 0) return fail(stmt, -1);
             continue;
         }
         const char *elem = value_element(b, iteration);
@@ -95,6 +110,7 @@ int GetOCIBindData(OCIStmt *stmt, OCIError *errhp, ub4 iteration) noexcept {
             apply_null_rule(b, elem, *alen, ind);
             result = OCI2PQType(errhp, b->dty, elem, *alen, ind, b->pgType, &b->pgValue, &b->pgLength, &b->pgFormat);
             if (result > 1 || result < 0) return fail(stmt, result);
+            if (read_bind_date(stmt, errhp, b) != 0) return fail(stmt, -1);
             continue;
         }
         if (b->dty == SQLT_RSET) continue;
@@ -104,6 +120,7 @@ int GetOCIBindData(OCIStmt *stmt, OCIError *errhp, ub4 iteration) noexcept {
             AddErrorRecord(errhp, OCI_ERROR, kErrBufferInvalid);
             return fail(stmt, result);
         }
+        if (read_bind_date(stmt, errhp, b) != 0) return fail(stmt, -1);
     }
     return result;
 }

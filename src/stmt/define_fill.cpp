@@ -1,11 +1,15 @@
 #include "stmt/define_fill.h"
 
+#include <string>
+
+#include "connect/server_connection.h"
 #include "env/error.h"
 #include "env/trace.h"
 #include "stmt/elements.h"
 #include "stmt/records.h"
 #include "types/conversion_dispatch.h"
 #include "types/conversion_support.h"
+#include "types/session_dates.h"
 #include "types/text_fetch.h"
 
 namespace vsk {
@@ -29,12 +33,14 @@ struct Column {
     int format;
     FetchConversion conversion;
     bool traced;
+    // The session's date format, for date and timestamp values going to character targets.
+    const char *dateFormat;
 };
 
-Column column_of(OCIDefine *d, const PGresult *result, int c) {
+Column column_of(OCIDefine *d, const PGresult *result, int c, const char *sessionFormat) {
     const Oid type = PQftype(result, c);
     return Column{d, c, type, PQfformat(result, c), findPQToOCIConversion(type, d->dty, nullptr),
-                  ocitracing(TRACE_DEFINE)};
+                  ocitracing(TRACE_DEFINE), renders_session_date(type, d->dty) ? sessionFormat : nullptr};
 }
 
 // A value that was NULL without an indicator to say so: 1405 is recorded, the other
@@ -53,9 +59,18 @@ sword fill_one(OCIError *errhp, const Column &col, const PGresult *result, int r
     if (d->dynamic) return AddErrorRecord(errhp, OCI_ERROR, kErrUnsupported), OCI_ERROR;
     const int c = col.index;
     const char *value = PQgetvalue(result, r, c);
-    const int length = PQgetlength(result, r, c);
+    int length = PQgetlength(result, r, c);
+    int format = col.format;
+    std::string rendered;
+    const bool isNull = PQgetisnull(result, r, c) != 0;
+    if (col.dateFormat && !isNull) {
+        if (!render_session_date(errhp, col.dateFormat, value, length, format, &rendered)) return OCI_ERROR;
+        value = rendered.c_str();
+        length = static_cast<int>(rendered.size());
+        format = 0;
+    }
     if (col.traced) {
-        if (col.format == 1) ocitracehex(TRACE_DEFINE, "filldefine", value, static_cast<std::size_t>(length));
+        if (format == 1) ocitracehex(TRACE_DEFINE, "filldefine", value, static_cast<std::size_t>(length));
         else ocitrace(TRACE_DEFINE, "filldefine", "%s\n", value);
     }
     void *dest = array_element(static_cast<char *>(d->valuep), j, d->value_sz, d->skipSet, d->pvskip);
@@ -64,8 +79,8 @@ sword fill_one(OCIError *errhp, const Column &col, const PGresult *result, int r
     ub2 own_rcode = 0;
     ub2 *rcode = array_element(d->rcodep, j, sizeof(ub2), d->skipSet, d->rcskip);
     if (!rcode) rcode = &own_rcode;
-    const int rc = PQ2OCIType_with(col.conversion, errhp, col.type, value, length, col.format, d->dty, dest, &len,
-                                   ind, rcode, PQgetisnull(result, r, c) != 0);
+    const int rc = PQ2OCIType_with(col.conversion, errhp, col.type, value, length, format, d->dty, dest, &len,
+                                   ind, rcode, isNull);
     if (ub2 *rlen = array_element(d->rlenp, j, sizeof(ub2), d->skipSet, d->rlskip)) *rlen = static_cast<ub2>(len);
     return value_result(rc, ind, *rcode);
 }
@@ -103,6 +118,11 @@ sword fill_plain_text(OCIError *errhp, const OCIEnv *env, const Column &col, con
 
 }  // namespace
 
+const char *session_format_of(const OCIStmt *stmt) noexcept {
+    const OCIServer *server = server_of(stmt->svcctx);
+    return server ? session_date_format(server->conn) : nullptr;
+}
+
 sword fill_define_buffers(OCIError *errhp, OCIStmt *stmt, const PGresult *result, ub4 nrows, ub4 *resultRow,
                           ub4 *rowsFetched, bool *delivered) noexcept {
     if (delivered) *delivered = false;
@@ -115,12 +135,13 @@ sword fill_define_buffers(OCIError *errhp, OCIStmt *stmt, const PGresult *result
     sword result_code = OCI_SUCCESS;
     bool warned = false, null_missed = false;
     const OCIEnv *env = conversion_env(errhp);
+    const char *sessionFormat = session_format_of(stmt);
     for (int c = 0; c < PQnfields(result); ++c) {
         OCIDefine *d = find_define(stmt, c);
         if (!d) break;
         sword rc = OCI_SUCCESS;
         ub4 j = 0;
-        const Column col = column_of(d, result, c);
+        const Column col = column_of(d, result, c, sessionFormat);
         const bool plain = plain_text_column(col, env, errhp);
         for (ub4 r = start; r < static_cast<ub4>(rows) && j < nrows; ++r, ++j) {
             rc = plain ? fill_plain_text(errhp, env, col, result, static_cast<int>(r), j)
@@ -153,7 +174,7 @@ sword fill_define_buffers_prefetch(OCIError *errhp, OCIStmt *stmt, const PGresul
     for (int c = 0; c < PQnfields(result); ++c) {
         OCIDefine *d = find_define(stmt, c);
         if (!d) break;
-        rc = fill_one(errhp, column_of(d, result, c), result, static_cast<int>(prefetchIndex), 0);
+        rc = fill_one(errhp, column_of(d, result, c, session_format_of(stmt)), result, static_cast<int>(prefetchIndex), 0);
         if (rc == kNullWithoutIndicator) {
             null_missed = true;
             rc = OCI_SUCCESS;

@@ -6,6 +6,9 @@
 
 namespace vsk {
 
+// The session date format the library applies on the statement's connection, or null.
+const char *session_format_of(const OCIStmt *stmt) noexcept;
+
 // Converts up to nrows rows of result, from *resultRow on, into elements 0.. of the
 // defines; advances *resultRow and sets *rowsFetched. OCI_NO_DATA when fewer than nrows
 // rows were there, else the last conversion's result; -1 with 24374 without defines.

@@ -23,6 +23,7 @@
 #include "stmt/placeholders.h"
 #include "stmt/records.h"
 #include "stmt/server_names.h"
+#include "stmt/session_date_binds.h"
 
 using namespace vsk;
 
@@ -107,6 +108,7 @@ sword prepare_on_server(OCIServer *server, OCIStmt *stmt, OCIError *errhp) {
     stmt->preparedName = name;
     stmt->serverPrepared = 1;
     stmt->pgPreparedServer = server;
+    if (!stmt->isCall) describe_session_date_params(server, stmt, errhp, name);
     return OCI_SUCCESS;
 }
 

@@ -18,6 +18,7 @@
 #include "stmt/records.h"
 #include "stmt/server_names.h"
 #include "stmt/statement_text.h"
+#include "stmt/session_date_binds.h"
 
 namespace vsk {
 
@@ -86,6 +87,7 @@ sword prepare_query(OCIServer *server, OCIStmt *stmt, OCIError *errhp, ub4 mode)
     stmt->cursor->stmtName = name;
     stmt->serverPrepared = 1;
     stmt->pgPreparedServer = server;
+    if (mode != OCI_DESCRIBE_ONLY) describe_session_date_params(server, stmt, errhp, name);
     return OCI_SUCCESS;
 }
 

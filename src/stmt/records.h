@@ -108,6 +108,9 @@ struct OCIStmt {
     ub4 paramCount;
     std::vector<OCIBind *> paramBinds;
     std::vector<ub4> paramTypes;
+    // The server's date and timestamp types of the parameters (0 for the others), described
+    // at preparation when character binds are read with the session's date format.
+    std::vector<Oid> sessionDateParams;
     ub1 arrayOfStruct;
     vsk::Cursor *cursor;
     // The statement stands for a cursor a REF CURSOR bind returned.

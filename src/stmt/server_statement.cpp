@@ -39,6 +39,7 @@ void release_server_objects(OCIStmt *stmt, OCIError *errhp) noexcept {
     if (!stmt->preparedName.empty() && stmt->pgPreparedServer)
         deallocateStatement(stmt->pgPreparedServer, errhp, stmt->preparedName);
     stmt->preparedName.clear();
+    stmt->sessionDateParams.clear();
     stmt->pgPreparedServer = nullptr;
     stmt->prepared = stmt->serverPrepared = stmt->executed = 0;
 }

@@ -186,16 +186,6 @@ TEST_F(Conversions, BindNullRulesOfTheDriver) {
     std::free(v);
 }
 
-TEST_F(Conversions, ConversionsStillToBeBuiltFailCleanly) {
-    unsigned char date[7] = {120, 124, 1, 1, 1, 1, 1};
-    BindOut b = bind(SQLT_DAT, date, sizeof date, 0, PG_DATE);
-    EXPECT_EQ(b.rc, -1);
-    EXPECT_EQ(b.error, 3001u);
-    FetchOut f = fetch_text(PG_VARCHAR, "2024-01-01", SQLT_DAT, 8);
-    EXPECT_EQ(f.rc, -1);
-    EXPECT_EQ(f.error, 3001u);
-}
-
 // ---- fetching text ----
 
 struct FetchCase {
