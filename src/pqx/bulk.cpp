@@ -22,9 +22,11 @@ namespace {
 constexpr char kRowSavepoint[] = "SAVEPOINT vsk_row";
 constexpr char kRowUndo[] = "ROLLBACK TO SAVEPOINT vsk_row";
 constexpr char kRowRelease[] = "RELEASE SAVEPOINT vsk_row";
-constexpr char kUnnestSavepoint[] = "SAVEPOINT vsk_unnest";
-constexpr char kUnnestRelease[] = "RELEASE SAVEPOINT vsk_unnest";
-constexpr char kUnnestUndo[] = "ROLLBACK TO SAVEPOINT vsk_unnest; RELEASE SAVEPOINT vsk_unnest";
+constexpr Savepoint kUnnestSavepoint = {
+    "SAVEPOINT vsk_unnest",
+    "RELEASE SAVEPOINT vsk_unnest",
+    "ROLLBACK TO SAVEPOINT vsk_unnest; RELEASE SAVEPOINT vsk_unnest",
+};
 
 bool succeeded(const PGresult *r) {
     const ExecStatusType s = PQresultStatus(r);
@@ -32,13 +34,6 @@ bool succeeded(const PGresult *r) {
 }
 
 unsigned long long affected_by(PGresult *r) { return std::strtoull(PQcmdTuples(r), nullptr, 10); }
-
-void settle(PGconn *conn, ConnState *state) {
-    if (!state) return;
-    settle_read_ahead(conn, state);
-    state->outCall.reset();
-    state->ready.clear();
-}
 
 // Types the server cannot take as array elements in binary form unless they came in
 // binary: their binary form is not their text.
@@ -137,7 +132,7 @@ PGresult *exec_bulk(PGconn *conn, void *errhp, const char *stmtName, int nParams
     if (!conn || !stmtName || nParams < 0 || nRows < 0 || !out) return nullptr;
     try {
         ConnState *state = state_of(conn);
-        settle(conn, state);
+        settle_connection(conn, state);
         *out = BulkOutcome{};
         if (perRow) out->perRow.assign(static_cast<std::size_t>(nRows), 0);
         std::vector<const char *> values(static_cast<std::size_t>(nParams) + 1);
@@ -208,7 +203,7 @@ std::vector<Oid> parameter_types(PGconn *conn, const char *stmtName) noexcept {
         auto it = state->prepared.find(stmtName);
         if (it == state->prepared.end()) return {};
         if (!it->second.typesKnown) {
-            settle(conn, state);
+            settle_connection(conn, state);
             ResultPtr r(run_with_held_back(conn, state, [&](Pipeline &p) { p.send_describe_prepared(stmtName); }));
             if (PQresultStatus(r.get()) != PGRES_COMMAND_OK) return {};
             it = state->prepared.find(stmtName);
@@ -230,7 +225,7 @@ PGresult *exec_insert_unnest(PGconn *conn, void *errhp, const std::string &targe
     if (!conn || !state || elementTypes.empty() || nRows < 1 || logical_status(conn, state) != PQTRANS_INTRANS)
         return nullptr;
     try {
-        settle(conn, state);
+        settle_connection(conn, state);
         std::vector<Oid> arrays;
         if (!array_types(conn, state, elementTypes, &arrays)) return nullptr;
         const int n = static_cast<int>(elementTypes.size());
@@ -252,24 +247,12 @@ PGresult *exec_insert_unnest(PGconn *conn, void *errhp, const std::string &targe
         NoticeScope notices(conn, errhp);
         // Under a savepoint of its own: a failure leaves the transaction as it was, for the
         // rows to run one by one and tell which failed.
-        std::vector<ResultPtr> results;
-        HeldBackSent held;
-        {
-            Pipeline pipeline(conn);
-            if (!pipeline.ok()) return nullptr;
-            held = send_held_back(pipeline, state);
-            pipeline.send(kUnnestSavepoint);
-            pipeline.send(sql.c_str(), n, arrays.data(), params.data(), paramLengths.data(), paramFormats.data(), 0);
-            pipeline.send(kUnnestRelease);
-            results = pipeline.finish();
-        }
-        held_back_done(state, held, results);
-        const std::size_t k = static_cast<std::size_t>(held.count);
-        if (results.size() != k + 3) return PQmakeEmptyPGresult(conn, PGRES_FATAL_ERROR);
-        for (std::size_t i = 0; i < k; ++i)
-            if (!succeeded(results[i].get())) return results[i].release();
-        if (succeeded(results[k].get()) && !succeeded(results[k + 1].get())) PQclear(PQexec(conn, kUnnestUndo));
-        return results[k + 1].release();
+        return run_with_held_back(
+            conn, state,
+            [&](Pipeline &pipeline) {
+                pipeline.send(sql.c_str(), n, arrays.data(), params.data(), paramLengths.data(), paramFormats.data(), 0);
+            },
+            true, &kUnnestSavepoint);
     } catch (...) {
         return nullptr;
     }

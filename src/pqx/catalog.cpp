@@ -10,7 +10,7 @@
 #include "env/trace.h"
 #include "pqx/command.h"
 #include "pqx/extended.h"
-#include "pqx/savepoint.h"
+#include "pqx/held_back.h"
 
 namespace vsk::pqx {
 
@@ -77,9 +77,10 @@ PGresult *catalogue_query(PGconn *conn, void *errhp, const char *sql, int n, con
     const PGTransactionStatusType tx = PQtransactionStatus(conn);
     NoticeScope notices(conn, errhp);
     ocitrace(TRACE_CONNECT, "pqx", "catalogue: %s\n", sql);
-    if (tx == PQTRANS_INTRANS)
-        return under_savepoint(conn, kCatalogSavepoint,
-                               [&](Pipeline &pipeline) { pipeline.send(sql, n, types, values); });
+    if (ConnState *state = state_of(conn); state && tx == PQTRANS_INTRANS)
+        return run_with_held_back(
+            conn, state, [&](Pipeline &pipeline) { pipeline.send(sql, n, types, values); }, true,
+            &kCatalogSavepoint);
     // Idle, or a failed transaction block whose refusal is then the answer.
     return PQexecParams(conn, sql, n, types, values, nullptr, nullptr, 0);
 }

@@ -56,12 +56,8 @@ PGresult *remember(PGconn *conn, const char *stmtName, const char *query, int nP
             if (paramModes[i] < PARAM_IN || paramModes[i] > PARAM_INOUT) return nullptr;
     const char *name = stmtName ? stmtName : "";
     ConnState *state = state_of(conn);
-    if (state) {
-        // Commands held back go with the Parse, in its exchange.
-        settle_read_ahead(conn, state);
-        state->outCall.reset();
-        state->ready.clear();
-    }
+    // Commands held back go with the Parse, in its exchange.
+    settle_connection(conn, state);
     // Stock PostgreSQL: the catalog decides between CALL and SELECT and which arguments
     // come back; the vendor's server does that itself.
     CallRoute route;
@@ -203,9 +199,7 @@ std::string move_direction(const char *how) {
 void drain_pending(PGconn *conn) noexcept {
     ConnState *state = state_of(conn);
     if (!state) return;
-    settle_read_ahead(conn, state);
-    state->outCall.reset();
-    state->ready.clear();
+    settle_connection(conn, state);
     if (held_back_count(state)) {
         // Nobody waits for these results; a failure shows in the next command's.
         std::vector<ResultPtr> results;

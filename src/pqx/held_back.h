@@ -10,6 +10,7 @@
 #include <cstddef>
 #include <vector>
 
+#include "env/trace.h"
 #include "pqx/connection.h"
 #include "pqx/pipeline.h"
 
@@ -32,27 +33,46 @@ HeldBackSent send_held_back(Pipeline &pipeline, ConnState *state, bool declare =
 // place when it came through.
 void held_back_done(ConnState *state, const HeldBackSent &sent, const std::vector<ResultPtr> &results) noexcept;
 
-// The held-back commands, then the caller's own (added by last), in one exchange. The
-// result of the first command that failed, else that of the caller's command.
+// A savepoint for one command: set before it, released after it, rolled back to when it
+// fails, so the transaction and its earlier work survive the failure.
+struct Savepoint {
+    const char *set;      // "SAVEPOINT x"
+    const char *release;  // "RELEASE SAVEPOINT x"
+    const char *undo;     // "ROLLBACK TO SAVEPOINT x; RELEASE SAVEPOINT x"
+};
+
+// The held-back commands, then the caller's own (added by last; between the set and the
+// release of sp when given), in one exchange. The result of the first held-back command
+// that failed, else that of the caller's command.
 template <class Last>
-PGresult *run_with_held_back(PGconn *conn, ConnState *state, Last last, bool declare = true) noexcept {
+PGresult *run_with_held_back(PGconn *conn, ConnState *state, Last last, bool declare = true,
+                             const Savepoint *sp = nullptr) noexcept {
     std::vector<ResultPtr> results;
     HeldBackSent sent;
     {
         Pipeline pipeline(conn);
         if (pipeline.ok()) {
             sent = send_held_back(pipeline, state, declare);
+            if (sp) pipeline.send(sp->set);
             last(pipeline);
+            if (sp) pipeline.send(sp->release);
         }
         results = pipeline.finish();
     }
     held_back_done(state, sent, results);
-    if (results.size() != static_cast<std::size_t>(sent.count) + 1) return PQmakeEmptyPGresult(conn, PGRES_FATAL_ERROR);
-    for (int i = 0; i < sent.count; ++i) {
-        const ExecStatusType st = PQresultStatus(results[i].get());
-        if (st != PGRES_COMMAND_OK && st != PGRES_TUPLES_OK) return results[i].release();
+    const std::size_t own = static_cast<std::size_t>(sent.count) + (sp ? 1 : 0);
+    if (results.size() != own + (sp ? 2 : 1)) return PQmakeEmptyPGresult(conn, PGRES_FATAL_ERROR);
+    const auto succeeded = [](const ResultPtr &r) {
+        const ExecStatusType st = PQresultStatus(r.get());
+        return r && (st == PGRES_COMMAND_OK || st == PGRES_TUPLES_OK);
+    };
+    for (int i = 0; i < sent.count; ++i)
+        if (!succeeded(results[i])) return results[i].release();
+    if (sp && succeeded(results[own - 1]) && !succeeded(results[own])) {
+        ocitrace(TRACE_EXECUTE, "pqx", "command failed; rolling back to its savepoint\n");
+        PQclear(PQexec(conn, sp->undo));
     }
-    return results[sent.count].release();
+    return results[own] ? results[own].release() : PQmakeEmptyPGresult(conn, PGRES_FATAL_ERROR);
 }
 
 }  // namespace vsk::pqx

@@ -81,6 +81,13 @@ void read_ahead(PGconn *conn, ConnState *state, const std::string &portal, int c
     }
 }
 
+void settle_connection(PGconn *conn, ConnState *state) noexcept {
+    if (!state) return;
+    settle_read_ahead(conn, state);
+    state->outCall.reset();
+    state->ready.clear();
+}
+
 void settle_read_ahead(PGconn *conn, ConnState *state) noexcept {
     if (!conn || !state) return;
     if (state->asyncPending || state->bulk) settle_async(conn, state);

@@ -25,6 +25,10 @@ void read_ahead(PGconn *conn, ConnState *state, const std::string &portal, int c
 // connection comes after this. Notices it raised are kept for the caller of the rows.
 void settle_read_ahead(PGconn *conn, ConnState *state) noexcept;
 
+// Nothing of the connection's is on the wire or waiting to be handed out: the read-ahead
+// and any non-blocking work are settled, and answers kept for later callers dropped.
+void settle_connection(PGconn *conn, ConnState *state) noexcept;
+
 // The answer to FETCH FORWARD count of portal from rows read ahead (topped up from the
 // server or split as count requires), their notices replayed through the current
 // notice processor; null when nothing usable was read ahead.

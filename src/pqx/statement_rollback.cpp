@@ -11,11 +11,7 @@ PGresult *exec_prepared(PGconn *conn, void *errhp, const char *stmtName, int nPa
                         const int *lengths, const int *formats, int resultFormat) noexcept {
     if (!conn || !stmtName) return nullptr;
     ConnState *state = state_of(conn);
-    if (state) {
-        settle_read_ahead(conn, state);
-        state->outCall.reset();
-        state->ready.clear();
-    }
+    settle_connection(conn, state);
     NoticeScope notices(conn, errhp);
     return exec_prepared_guarded(conn, state, stmtName, nParams, values, lengths, formats, resultFormat);
 }

@@ -20,18 +20,6 @@ namespace {
 
 constexpr char kUndo[] = "ROLLBACK TO SAVEPOINT vsk_statement; RELEASE SAVEPOINT vsk_statement";
 
-bool succeeded(const PGresult *r) {
-    const ExecStatusType s = PQresultStatus(r);
-    return r && (s == PGRES_COMMAND_OK || s == PGRES_TUPLES_OK);
-}
-
-// Nothing of the connection's is on the wire or waiting to be handed out.
-void settle(PGconn *conn, ConnState *state) {
-    settle_read_ahead(conn, state);
-    state->outCall.reset();
-    state->ready.clear();
-}
-
 // The server's transaction ended, or ends with the held-back COMMIT: cursors without
 // hold bound so far are gone with it, and nothing of the statement bookkeeping remains.
 void transaction_ended(ConnState *state) {
@@ -88,28 +76,8 @@ PGresult *run_step(PGconn *conn, ConnState *state, Send send) {
     if (!state) return nullptr;
     const bool guard = needs_own_savepoint(conn, state);
     if (!guard && !held_back_count(state)) return nullptr;
-    std::vector<ResultPtr> results;
-    HeldBackSent sent;
-    {
-        Pipeline pipeline(conn);
-        if (pipeline.ok()) {
-            sent = send_held_back(pipeline, state);
-            if (guard) pipeline.send(kStatementSavepoint);
-            send(pipeline);
-            if (guard) pipeline.send(kReleaseStatementSavepoint);
-        }
-        results = pipeline.finish();
-    }
-    held_back_done(state, sent, results);
-    const std::size_t own = static_cast<std::size_t>(sent.count) + (guard ? 1 : 0);
-    if (results.size() != own + (guard ? 2 : 1)) return PQmakeEmptyPGresult(conn, PGRES_FATAL_ERROR);
-    for (int i = 0; i < sent.count; ++i)
-        if (!succeeded(results[i].get())) return results[i].release();
-    if (guard && succeeded(results[own - 1].get()) && !succeeded(results[own].get())) {
-        ocitrace(TRACE_EXECUTE, "pqx", "command failed; rolling back to its savepoint\n");
-        PQclear(PQexec(conn, kUndo));
-    }
-    return results[own] ? results[own].release() : PQmakeEmptyPGresult(conn, PGRES_FATAL_ERROR);
+    static constexpr Savepoint kOwn = {kStatementSavepoint, kReleaseStatementSavepoint, kUndo};
+    return run_with_held_back(conn, state, send, true, guard ? &kOwn : nullptr);
 }
 
 // A reader transaction whose cursors are all done ends: at once, or with the next
@@ -182,7 +150,7 @@ void end_statement(PGconn *conn, bool ok) noexcept {
             tx.savepointSet = false;
             tx.releaseHeld = true;
         } else {
-            settle(conn, state);
+            settle_connection(conn, state);
             undo_to_savepoint(conn, state);
         }
     }
@@ -190,7 +158,7 @@ void end_statement(PGconn *conn, bool ok) noexcept {
     // reader transaction with nothing to wait for.
     tx.readerPending = false;
     if (tx.owner == ConnState::Tx::READER && tx.readers.empty()) {
-        settle(conn, state);
+        settle_connection(conn, state);
         end_reader(conn, state, false);
     }
 }
@@ -205,7 +173,7 @@ void undo_statement(PGconn *conn, bool serverKeepsStatements) noexcept {
         if (s == PQTRANS_ACTIVE || s == PQTRANS_INTRANS || s == PQTRANS_INERROR) PQclear(exec(conn, nullptr, "ROLLBACK"));
         return;
     }
-    settle(conn, state);
+    settle_connection(conn, state);
     if (ours) {
         undo_to_savepoint(conn, state);
         // Without a savepoint to go back to, a failed transaction can only end whole.
@@ -256,7 +224,7 @@ PGresult *end_transaction(PGconn *conn, void *errhp, TxEnd how, std::string_view
         }
         ConnState *state = state_of(conn);
         if (!state) return exec(conn, errhp, sql.c_str());
-        settle(conn, state);
+        settle_connection(conn, state);
         ConnState::Tx &tx = state->tx;
         NoticeScope notices(conn, errhp);
         PGresult *r;
@@ -370,7 +338,7 @@ void hold_cursor_declared(PGconn *conn) noexcept {
     if (tx.owner != ConnState::Tx::READER || !tx.readerPending) return;
     tx.readerPending = false;
     if (tx.readers.empty()) {
-        settle(conn, state);
+        settle_connection(conn, state);
         end_reader(conn, state, false);
     }
 }
