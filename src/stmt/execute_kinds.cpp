@@ -2,6 +2,7 @@
 // iteration, and call blocks with their OUT values.
 #include <cstdlib>
 #include <cstring>
+#include <utility>
 
 #include "connect/records.h"
 #include "env/error.h"
@@ -25,12 +26,9 @@ constexpr ub4 kErrNoMemory = 16506;
 constexpr ub4 kErrOutOfSequence = 1002;
 constexpr ub4 kErrUnexecuted = 24338;
 
-sword server_failure(OCIServer *server, OCIStmt *stmt, OCIError *errhp) {
-    AddPGErrorRecord(errhp, OCI_ERROR, stmt->result);
-    PQclear(stmt->result);
-    stmt->result = nullptr;
-    ROLLBACK_TRANSACTION(server);
-    return OCI_ERROR;
+// The statement's failed result, recorded and released.
+sword statement_failure(OCIServer *server, OCIStmt *stmt, OCIError *errhp) {
+    return server_failure(server, errhp, std::exchange(stmt->result, nullptr));
 }
 
 sword failure_text(OCIServer *server, OCIStmt *stmt, OCIError *errhp, const char *text) {
@@ -48,7 +46,7 @@ bool commits_after(ub2 kind) {
 
 sword execute_simple(OCIServer *server, OCIStmt *stmt, OCIError *errhp) {
     stmt->result = pqx::exec(server->conn, errhp, stmt->stmtText.c_str());
-    if (PQresultStatus(stmt->result) != PGRES_COMMAND_OK) return server_failure(server, stmt, errhp);
+    if (PQresultStatus(stmt->result) != PGRES_COMMAND_OK) return statement_failure(server, stmt, errhp);
     if (commits_after(stmt->stmtType)) COMMIT_TRANSACTION(server->conn);
     stmt->executed = 1;
     return OCI_SUCCESS;
@@ -63,7 +61,7 @@ sword execute_query(OCIServer *server, OCIStmt *stmt, OCIError *errhp, ub4 iters
     const std::string &name = stmt->cursor && !stmt->cursor->portalName.empty() ? stmt->cursor->portalName
                                                                                 : stmt->preparedName;
     stmt->result = pqx::describe_portal(server->conn, name.c_str());
-    if (PQresultStatus(stmt->result) != PGRES_COMMAND_OK) return server_failure(server, stmt, errhp);
+    if (PQresultStatus(stmt->result) != PGRES_COMMAND_OK) return statement_failure(server, stmt, errhp);
     stmt->executed = 1;
     return OCI_SUCCESS;
 }
@@ -116,7 +114,7 @@ sword execute_block(OCIServer *server, OCIStmt *stmt, OCIError *errhp, ub4 iters
         stmt->result = pqx::get_result(conn, errhp);
         while (PGresult *more = pqx::get_result(conn, errhp)) PQclear(more);
         const ExecStatusType status = PQresultStatus(stmt->result);
-        if (status != PGRES_COMMAND_OK && status != PGRES_TUPLES_OK) return server_failure(server, stmt, errhp);
+        if (status != PGRES_COMMAND_OK && status != PGRES_TUPLES_OK) return statement_failure(server, stmt, errhp);
         if (std::strcmp(PQcmdStatus(stmt->result), "DECLARE CURSOR") == 0)
             return failure_text(server, stmt, errhp, "DECLARE CURSOR statement is not supported");
         if (!stmt->isFunction && stmt->paramCount == 0) {
@@ -177,7 +175,7 @@ sword ExecuteDMLStmt(OCIServer *server, OCIStmt *stmt, OCIError *errhp, ub4 iter
         const ExecStatusType status = PQresultStatus(stmt->result);
         if (status == PGRES_TUPLES_OK)
             return failure_text(server, stmt, errhp, "Support for RETURNING clause is not yet implemented");
-        if (status != PGRES_COMMAND_OK) return server_failure(server, stmt, errhp);
+        if (status != PGRES_COMMAND_OK) return statement_failure(server, stmt, errhp);
         stmt->rowCount += std::strtoull(PQcmdTuples(stmt->result), nullptr, 10);
         rc = with_notices(errhp, OCI_SUCCESS);
     }
