@@ -23,9 +23,13 @@ for t in "${targets[@]}"; do
   corpus="$FUZZ_DIR/corpus-$t"
   log="$FUZZ_DIR/$t.log"
   mkdir -p "$corpus"
+  # Seeds kept in the tree are read, never written.
+  seeds=()
+  [[ -d $ROOT/tests/fuzz/corpus/$t ]] && seeds=("$ROOT/tests/fuzz/corpus/$t")
   rc=0
   ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
     "$FUZZ_DIR/tests/fuzz/$t" -max_total_time="$SECONDS_EACH" -print_final_stats=1 -close_fd_mask=1 -artifact_prefix="$FUZZ_DIR/" "$corpus" \
+    ${seeds[@]+"${seeds[@]}"} \
     >"$log" 2>&1 || rc=$?
   tail -n 40 "$log"
   ((rc == 0)) || { echo "fuzz: $t found a failure (log: $log)" >&2; exit 1; }
