@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace vsk {
 
@@ -21,5 +22,9 @@ struct ConnectTarget {
 // name to look up. The target is cleared first; text is zero-terminated, len unused.
 // Throws std::bad_alloc.
 int parse_connect_str(const char *text, std::size_t len, ConnectTarget *target);
+
+// uri with the password of its user part and any password parameter replaced by "***",
+// for traces. Throws std::bad_alloc.
+std::string uri_for_trace(std::string_view uri);
 
 }  // namespace vsk

@@ -1,5 +1,4 @@
 // OCIPasswordChange: ALTER ROLE on the session's connection.
-#include <memory>
 #include <string>
 
 #include "connect/records.h"
@@ -18,18 +17,14 @@ namespace {
 
 constexpr ub4 kErrConnectionTerminated = 25407;
 
-struct PQFreer {
-    void operator()(char *p) const noexcept { PQfreemem(p); }
-};
-using PQText = std::unique_ptr<char, PQFreer>;
-
 // "ALTER ROLE %s WITH PASSWORD '%s';" with the role quoted as an identifier and the
-// password escaped as a literal, so no caller text is read as SQL.
+// password already encrypted for the role: no caller text is read as SQL, and the clear
+// text reaches neither the server nor its logs.
 bool alter_role_command(PGconn *conn, const std::string &role, const std::string &password, std::string *command) {
-    PQText ident(PQescapeIdentifier(conn, role.data(), role.size()));
-    PQText literal(PQescapeLiteral(conn, password.data(), password.size()));
-    if (!ident || !literal) return false;
-    *command = std::string("ALTER ROLE ") + ident.get() + " WITH PASSWORD " + literal.get() + ";";
+    const std::string ident = pqx::quote_identifier(conn, role);
+    const std::string hashed = pqx::encrypted_password(conn, role, password);
+    if (ident.empty() || hashed.empty()) return false;
+    *command = "ALTER ROLE " + ident + " WITH PASSWORD '" + hashed + "';";
     return true;
 }
 

@@ -1,7 +1,9 @@
 // OCISessionBegin, OCISessionEnd: the libpq connection of a server handle.
 #include <cstdlib>
+#include <new>
 #include <string>
 
+#include "connect/connect_string.h"
 #include "connect/records.h"
 #include "connect/server_connection.h"
 #include "env/attributes.h"
@@ -67,9 +69,15 @@ sword begin_session(OCISvcCtx *svc, OCIError *errhp, OCISession *session, OCIEnv
         AddErrorRecord(errhp, OCI_ERROR, kErrUninitializedService);
         return OCI_ERROR;
     }
-    ocitrace(TRACE_CONNECT, "OCISessionBegin", "host [%s] port [%s] db [%s], user [%s] app [%s] uri [%s]\n",
-             shown(or_null(server->host)), shown(or_null(server->port)), shown(or_null(server->dbname)),
-             shown(or_null(session->username)), shown(or_null(session->module)), shown(or_null(server->uri)));
+    if (ocitracing(TRACE_CONNECT)) {
+        try {
+            const std::string uri = server->uri ? uri_for_trace(*server->uri) : "(null)";
+            ocitrace(TRACE_CONNECT, "OCISessionBegin", "host [%s] port [%s] db [%s], user [%s] app [%s] uri [%s]\n",
+                     shown(or_null(server->host)), shown(or_null(server->port)), shown(or_null(server->dbname)),
+                     shown(or_null(session->username)), shown(or_null(session->module)), uri.c_str());
+        } catch (const std::bad_alloc &) {
+        }
+    }
 
     // A connection left from an earlier session (ended badly or never ended) is replaced.
     close_server_connection(server);

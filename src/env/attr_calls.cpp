@@ -69,7 +69,11 @@ VSK_EXPORT sword OCIAttrSet(void *trgthndlp, ub4 trghndltyp, void *attributep, u
     if (ocitracing(TRACE_ATTRSET)) {
         ocitrace(TRACE_ATTRSET, nullptr, "OCIAttrGet(%p, %d, ..., %d, %d)\n", trgthndlp, static_cast<int>(trghndltyp),
                  static_cast<int>(size), static_cast<int>(attrtype));
-        ocitracehex(TRACE_ATTRSET, "attributep", attributep, size);
+        // A password is never written to the log.
+        if (attrtype == OCI_ATTR_PASSWORD)
+            ocitrace(TRACE_ATTRSET, nullptr, "attributep (%d bytes hidden)\n", static_cast<int>(size));
+        else
+            ocitracehex(TRACE_ATTRSET, "attributep", attributep, size);
     }
     if (!trgthndlp || !errhp || !kind_of(trgthndlp)) return OCI_ERROR;
     void *parent = header_of(trgthndlp)->parenth;

@@ -6,6 +6,7 @@
 #include "pqx/connection.h"
 #include "pqx/extended.h"
 #include "pqx/pg_error.h"
+#include "pqx/read_ahead.h"
 #include "pqx/standins.h"
 
 namespace vsk::pqx {
@@ -75,6 +76,16 @@ std::string quote_identifier(PGconn *conn, std::string_view name) {
     if (!q) return {};
     std::string s(q);
     PQfreemem(q);
+    return s;
+}
+
+std::string encrypted_password(PGconn *conn, const std::string &role, const std::string &password) {
+    if (!conn) return {};
+    settle_connection(conn, state_of(conn));
+    char *hashed = PQencryptPasswordConn(conn, password.c_str(), role.c_str(), nullptr);
+    if (!hashed) return {};
+    std::string s(hashed);
+    PQfreemem(hashed);
     return s;
 }
 

@@ -41,6 +41,12 @@ PGresult *describe_prepared(PGconn *conn, void *errhp, const char *stmtName) noe
 // Throws std::bad_alloc.
 std::string quote_identifier(PGconn *conn, std::string_view name);
 
+// password as the server stores it for role (the server's password_encryption decides
+// between SCRAM-SHA-256 and MD5: one round trip), so that the clear text never goes to
+// the server or into its statement log. Empty when that fails (the reason is the
+// connection's error message). Throws std::bad_alloc.
+std::string encrypted_password(PGconn *conn, const std::string &role, const std::string &password);
+
 // The next pending result of the connection, or null. The OUT values of a CALL sent by
 // PQsendQueryPreparedOut are kept back for PQgetOutResult (pqx/extended.h).
 PGresult *get_result(PGconn *conn, void *errhp) noexcept;

@@ -14,6 +14,8 @@
 #include <sstream>
 #include <string>
 
+#include <unistd.h>
+
 #include "connect/records.h"
 #include "connect/session.h"
 #include "env/env.h"
@@ -327,6 +329,67 @@ TEST_F(Connect, ModuleAndSslmodeReachLibpq) {
               OCI_SUCCESS);
     ASSERT_EQ(begin(), OCI_SUCCESS) << error().second;
     EXPECT_EQ(query_value("select application_name from pg_stat_activity where pid = pg_backend_pid()"), module);
+}
+
+// Neither the password a session begins with nor one it changes to shows in the trace
+// log (every category, highest level) or in the server's statement log.
+TEST_F(Connect, PasswordsStayOutOfTracesAndTheServerLog) {
+    const std::string secret = "Sekr1t-4711", fresh = "Fr3sh-0815";
+    ASSERT_TRUE(exec_ok("DROP ROLE IF EXISTS vsk_secret"));
+    ASSERT_TRUE(exec_ok("CREATE ROLE vsk_secret LOGIN PASSWORD '" + secret + "'"));
+    ASSERT_TRUE(exec_ok("ALTER ROLE vsk_secret SET log_statement = 'all'"));
+    const char *pgenv = std::getenv("VSK_TEST_PGENV");
+    ASSERT_NE(pgenv, nullptr);
+    const std::filesystem::path serverLog = std::filesystem::path(pgenv).parent_path() / "server.log";
+    const auto logStart = std::filesystem::file_size(serverLog);
+    const std::filesystem::path trace = std::filesystem::temp_directory_path() / "vsk_secret_trace";
+    {
+        ScopedEnv log("OCI_DEBUG_LOG", trace.c_str()), level("OCI_DEBUG_LEVEL", "4"),
+            mask("OCI_DEBUG_MASK", "0xffffffffffffffff");
+        make_env(OCI_DEFAULT);
+        const std::string uri = "postgresql://vsk_secret:" + secret + "@" + target_.host + ":" + target_.port + "/vsk";
+        ASSERT_EQ(attach(uri), OCI_SUCCESS) << error().second;
+        ASSERT_EQ(begin("vsk_secret", secret), OCI_SUCCESS) << error().second;
+        ASSERT_EQ(OCIPasswordChange(svc_, err_, ot("vsk_secret"), 10, ot(secret), len(secret), ot(fresh), len(fresh),
+                                    OCI_DEFAULT),
+                  OCI_SUCCESS)
+            << error().second;
+        EXPECT_EQ(query_value("select 1"), "1");
+        EXPECT_EQ(OCISessionEnd(svc_, err_, ses_, OCI_DEFAULT), OCI_SUCCESS);
+        // A refused log-on's error record does not repeat the password either.
+        ASSERT_EQ(OCIServerDetach(srv_, err_, OCI_DEFAULT), OCI_SUCCESS);
+        ASSERT_EQ(attach(direct_), OCI_SUCCESS) << error().second;
+        EXPECT_EQ(begin("vsk_secret", secret), OCI_ERROR);
+        EXPECT_EQ(error().second.find(secret), std::string::npos) << error().second;
+        OCIHandleFree(env_, OCI_HTYPE_ENV);  // closes the trace log
+        env_ = nullptr;
+    }
+    // The server keeps a hash, and the new password works.
+    PGconn *side = PQconnectdb(("host=" + target_.host + " port=" + target_.port + " dbname=vsk user=vsk_secret " +
+                                "password=" + fresh).c_str());
+    EXPECT_EQ(PQstatus(side), CONNECTION_OK) << PQerrorMessage(side);
+    PQfinish(side);
+
+    const auto read = [](const std::filesystem::path &path, std::uintmax_t from) {
+        std::ifstream in(path, std::ios::binary);
+        in.seekg(static_cast<std::streamoff>(from));
+        std::stringstream text;
+        text << in.rdbuf();
+        return text.str();
+    };
+    const std::filesystem::path traceFile = trace.string() + "-" + std::to_string(getpid());
+    const std::string traced = read(traceFile, 0), logged = read(serverLog, logStart);
+    std::filesystem::remove(traceFile);
+    EXPECT_NE(traced.find("OCISessionBegin"), std::string::npos);
+    EXPECT_NE(logged.find("ALTER ROLE"), std::string::npos);
+    const auto around = [](const std::string &text, std::size_t at) {
+        return at == std::string::npos ? std::string() : text.substr(at < 200 ? 0 : at - 200, 400);
+    };
+    for (const std::string &word : {secret, fresh}) {
+        EXPECT_EQ(traced.find(word), std::string::npos) << around(traced, traced.find(word));
+        EXPECT_EQ(logged.find(word), std::string::npos) << around(logged, logged.find(word));
+    }
+    EXPECT_TRUE(exec_ok("DROP ROLE vsk_secret"));
 }
 
 TEST_F(Connect, PasswordChangeQuotesRoleAndPassword) {
