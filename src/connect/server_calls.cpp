@@ -101,6 +101,7 @@ VSK_EXPORT sword OCIPing(OCISvcCtx *svchp, OCIError *errhp, ub4 mode) {
         return OCI_ERROR;
     }
     if (!is_kind(svchp->hdr.parenth, HANDLE_OCIEnv)) return OCI_INVALID_HANDLE;
+    _ClearErrorHandle(errhp);
     OCIServer *server = server_of(svchp);
     PGresult *r = server ? pqx::exec(server->conn, errhp, "select 1") : nullptr;
     bool ok = PQresultStatus(r) == PGRES_TUPLES_OK;

@@ -64,6 +64,9 @@ constexpr SqlStateRow kSqlStates[] = {
     {"53200", 82100},
     {"55006", 0},
     {"55P03", 54},
+    // The server ends the session (pg_terminate_backend, shutdown) or crashed.
+    {"57P01", 28},
+    {"57P02", 3113},
     {"72000", 1555},
     {"P0003", 1422},
 };

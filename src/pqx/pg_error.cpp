@@ -1,6 +1,7 @@
 #include "pqx/pg_error.h"
 
 #include <cstring>
+#include <string>
 
 #include "env/error.h"
 #include "env/message_table.h"
@@ -10,7 +11,14 @@ namespace vsk {
 
 namespace {
 
-constexpr const char *kUnexpectedError = "Unexpected error";
+constexpr ub4 kErrConnectionTerminated = 25407;
+
+// libpq's reason without its trailing line ends.
+std::string reason_of(const PGresult *result) {
+    std::string why = PQresultErrorMessage(result);
+    while (!why.empty() && (why.back() == '\n' || why.back() == ' ')) why.pop_back();
+    return why;
+}
 
 }  // namespace
 
@@ -18,10 +26,13 @@ ErrorRecord pg_error_record(sword severity, const PGresult *result) {
     ErrorRecord rec;
     rec.severity = severity;
     const char *sqlstate = result ? PQresultErrorField(result, PG_DIAG_SQLSTATE) : nullptr;
-    // Connection failures carry no server text worth showing; the connection is gone.
+    // A connection failure: the connection is gone, so programs (and drivers deciding
+    // whether a session is dead) get a number that says so, with libpq's reason.
     if (result && (!sqlstate || std::strncmp(sqlstate, "08", 2) == 0)) {
-        rec.content = ERR_HAS_SEVERITY | ERR_HAS_MSG;
-        rec.msg = kUnexpectedError;
+        rec.content = ERR_HAS_SEVERITY | ERR_HAS_CODE | ERR_HAS_MSG;
+        rec.errcode = kErrConnectionTerminated;
+        rec.msg = o2pGetErrorText(kErrConnectionTerminated);
+        if (const std::string why = reason_of(result); !why.empty()) rec.msg += ": " + why;
         return rec;
     }
     rec.content = ERR_HAS_SEVERITY | ERR_HAS_CODE | ERR_HAS_MSG | ERR_HAS_SQLSTATE | ERR_HAS_PG_MSG;

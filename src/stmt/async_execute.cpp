@@ -172,10 +172,9 @@ sword continueAsyncSelect(OCIServer *server, OCIStmt *stmt, OCIError *errhp, ub4
     const std::string &name = cursor->portalName.empty() ? cursor->stmtName : cursor->portalName;
     const ub4 count = first_batch_size(stmt, iters);
     if (pqx::send_fetch_async(server->conn, errhp, name.c_str(), static_cast<int>(count > 0x7fffffff ? 0x7fffffff : count)) != 1) {
-        AddErrorRecordMsg(errhp, OCI_ERROR, "PQsendFetchPrepared failed");
         PQclear(stmt->result);
         stmt->result = nullptr;
-        ROLLBACK_TRANSACTION(server);
+        send_failure(server, errhp, "PQsendFetchPrepared failed");
         return OCI_ERROR;
     }
     stmt->asyncSelect = stmt->asyncWaiting = 1;

@@ -56,8 +56,7 @@ int fetchRows(OCIServer *server, OCIStmt *stmt, OCIError *errhp, ub4 count) {
         sent = pqx::PQsendFetchPrepared(conn, fetch_name(stmt->cursor).c_str(), n);
     }
     if (!sent) {
-        AddErrorRecordMsg(errhp, OCI_ERROR, "PQsendFetchPrepared failed");
-        ROLLBACK_TRANSACTION(server);
+        send_failure(server, errhp, "PQsendFetchPrepared failed");
         return -1;
     }
     PGresult *r = pqx::get_result(conn, errhp);

@@ -20,5 +20,8 @@ void COMMIT_TRANSACTION(PGconn *conn) noexcept;
 void ROLLBACK_TRANSACTION(OCIServer *server) noexcept;
 // The failed result r recorded on errhp and released, then ROLLBACK_TRANSACTION; OCI_ERROR.
 sword server_failure(OCIServer *server, OCIError *errhp, PGresult *r) noexcept;
+// A request that could not be sent: 25407 with libpq's reason when the connection is
+// gone, else what, then ROLLBACK_TRANSACTION; OCI_ERROR.
+sword send_failure(OCIServer *server, OCIError *errhp, const char *what) noexcept;
 
 }  // namespace vsk

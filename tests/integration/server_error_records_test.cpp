@@ -182,7 +182,7 @@ TEST_F(ServerErrorRecords, RecordsAccumulateInOrder) {
     EXPECT_EQ(get(3).rc, OCI_NO_DATA);
 }
 
-TEST_F(ServerErrorRecords, LostConnectionIsAnUnexpectedError) {
+TEST_F(ServerErrorRecords, LostConnectionIsConnectionTerminated) {
     ASSERT_TRUE(exec_ok("SELECT 1"));
     ASSERT_TRUE(vsk::test::TerminateBackend(conninfo(), PQbackendPID(conn())));
     PgResult r = exec("SELECT 1");
@@ -196,8 +196,8 @@ TEST_F(ServerErrorRecords, LostConnectionIsAnUnexpectedError) {
     ASSERT_EQ(vsk::AddPGErrorRecord(err_, OCI_ERROR, r.get()), OCI_SUCCESS);
     OciRecord rec = get(1);
     ASSERT_EQ(rec.rc, OCI_SUCCESS);
-    EXPECT_EQ(rec.code, 0);
-    EXPECT_EQ(rec.text, "Unexpected error");
+    EXPECT_EQ(rec.code, 25407);
+    EXPECT_EQ(rec.text.rfind("VSK-25407: connection terminated: ", 0), 0u) << rec.text;
     // No server state or text exists for a connection that is gone.
     EXPECT_EQ(pg_get(1).rc, OCI_NO_DATA);
     ASSERT_EQ(record_count(), 1u);

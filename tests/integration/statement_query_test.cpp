@@ -49,8 +49,9 @@ protected:
         return v;
     }
     OCIStmt *side_stmt() {
-        if (!side_)
+        if (!side_) {
             EXPECT_EQ(OCIHandleAlloc(env_, reinterpret_cast<void **>(&side_), OCI_HTYPE_STMT, 0, nullptr), OCI_SUCCESS);
+        }
         return side_;
     }
     ::testing::AssertionResult run_on(OCIStmt *s, const std::string &sql) {

@@ -57,7 +57,7 @@ protected:
         std::string u = PQuser(conn());
         return u;
     }
-    void logon(OCISvcCtx **svc) {
+    virtual void logon(OCISvcCtx **svc) {
         const std::string u = user(), link = dblink();
         ASSERT_EQ(OCILogon(env_, err_, svc, ot(u), len(u), ot(u), len(u), ot(link), len(link)), OCI_SUCCESS)
             << error().second;
