@@ -109,6 +109,8 @@ void OciEnvironment::check(sword rc, const char *what) const {
     die(std::string(what) + " returned " + std::to_string(rc) + ": " + text);
 }
 
+std::string oci_dblink(std::string *user) { return dblink(conninfo(), user); }
+
 OciSession::OciSession() {
     std::string user;
     const std::string link = dblink(conninfo(), &user);

@@ -19,6 +19,9 @@ namespace vsk::bench {
 // The conninfo of the private server (file named by VSK_BENCH_CONNINFO); exits when absent.
 const std::string &conninfo();
 
+// The server as an OCI connect string, and the user to log on as (password alike).
+std::string oci_dblink(std::string *user);
+
 // A libpq connection to it; exits when it cannot connect.
 PGconn *libpq_connect();
 // Runs sql on conn and exits when it fails.
