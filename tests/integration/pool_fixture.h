@@ -15,6 +15,7 @@
 #include <utility>
 
 #include "connect/records.h"
+#include "env/env.h"
 #include "pg_test_env.h"
 
 namespace vsk::test {
@@ -68,7 +69,8 @@ protected:
         EXPECT_EQ(OCIHandleAlloc(env_, reinterpret_cast<void **>(&pool), OCI_HTYPE_SPOOL, 0, nullptr), OCI_SUCCESS);
         OCISession *auth = nullptr;
         EXPECT_EQ(OCIHandleAlloc(env_, reinterpret_cast<void **>(&auth), OCI_HTYPE_AUTHINFO, 0, nullptr), OCI_SUCCESS);
-        EXPECT_EQ(OCIAttrSet(auth, OCI_HTYPE_AUTHINFO, const_cast<char *>(module_.c_str()), plen(module_),
+        const std::string module = env_->isUtf16 ? u16(module_) : module_;
+        EXPECT_EQ(OCIAttrSet(auth, OCI_HTYPE_AUTHINFO, const_cast<char *>(module.data()), plen(module),
                              OCI_ATTR_MODULE, err_),
                   OCI_SUCCESS);
         EXPECT_EQ(OCIAttrSet(pool, OCI_HTYPE_SPOOL, auth, 0, OCI_ATTR_SPOOL_AUTH, err_), OCI_SUCCESS);

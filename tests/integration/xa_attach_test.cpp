@@ -32,7 +32,7 @@ TEST_F(XaAttach, EveryKey) {
     OCISvcCtx *svc = open(s);
     ASSERT_NE(svc, nullptr);
     EXPECT_EQ(svc->server->dblink, "//" + host_ + ":" + port_ + "/vsk");
-    EXPECT_EQ(query(svc, "select current_user"), "vsk");
+    EXPECT_EQ(query(svc, "select current_user::text"), "vsk");
     EXPECT_EQ(query(svc, "select current_setting('application_name')"), module_);
     EXPECT_EQ(backends(1), 1);
     EXPECT_EQ(OCIHandleFree(env_of(svc), OCI_HTYPE_ENV), OCI_SUCCESS);

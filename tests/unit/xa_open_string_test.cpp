@@ -64,7 +64,7 @@ TEST(XaOpenString, RefusedStrings) {
         "",
         "sqlnet=sales",                // no account
         "acc=P/scott+sqlnet=sales",    // account without "/"
-        "acc=Pscott/tiger",            // the slash falls in the skipped bytes
+        "acc=/ab+sqlnet=x",            // the only slash falls in the skipped bytes
         "acc=P+sqlnet=x",              // one byte: no account at all
         "acc+sqlnet=x",                // field without "="
         tooLong.c_str(),
