@@ -33,6 +33,11 @@ long long count_rows(PGconn *conn, const char *table);
 long libpq_cursor_fetch(PGconn *conn, const char *query, int batch,
                         const std::function<void(const PGresult *, int rows)> &take);
 
+// The libpq peer of a run of point queries: n executions of a prepared
+// "select v from <table> where id = $1" on one connection, ids 1 to n, the last value
+// checked to read "point <n>".
+void libpq_point_queries(::benchmark::State &state, const char *table, int n);
+
 // An environment and an error handle, enough for the calls that need no server.
 struct OciEnvironment {
     OCIEnv *env = nullptr;

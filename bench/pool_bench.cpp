@@ -93,20 +93,7 @@ void BM_PoolRequests_Library(benchmark::State &state) {
 }
 
 void BM_PoolRequests_Libpq(benchmark::State &state) {
-    PGconn *c = vsk::bench::libpq_connect();
-    PQclear(PQprepare(c, "point", "select v from pool_points where id = $1", 1, nullptr));
-    char id[12], v[kWidth] = {0};
-    for (auto _ : state) {
-        for (int i = 1; i <= kRequests; ++i) {
-            std::snprintf(id, sizeof id, "%d", i);
-            const char *values[] = {id};
-            PGresult *r = PQexecPrepared(c, "point", 1, values, nullptr, nullptr, 0);
-            if (PQntuples(r) == 1) std::snprintf(v, sizeof v, "%s", PQgetvalue(r, 0, 0));
-            PQclear(r);
-        }
-        if (std::strcmp(v, "point 10000") != 0) state.SkipWithError("wrong value");
-    }
-    PQfinish(c);
+    vsk::bench::libpq_point_queries(state, "pool_points", kRequests);
 }
 
 // (b): the same requests with a logon each, scaled to kRequests for the ratio.
