@@ -109,6 +109,27 @@ void OciEnvironment::check(sword rc, const char *what) const {
     die(std::string(what) + " returned " + std::to_string(rc) + ": " + text);
 }
 
+std::string oci_dblink(std::string *user) { return dblink(conninfo(), user); }
+
+void libpq_point_queries(::benchmark::State &state, const char *table, int n) {
+    PGconn *c = libpq_connect();
+    const std::string sql = std::string("select v from ") + table + " where id = $1";
+    PQclear(PQprepare(c, "point", sql.c_str(), 1, nullptr));
+    const std::string last = "point " + std::to_string(n);
+    char id[12], v[32] = {0};
+    for (auto _ : state) {
+        for (int i = 1; i <= n; ++i) {
+            std::snprintf(id, sizeof id, "%d", i);
+            const char *values[] = {id};
+            PGresult *r = PQexecPrepared(c, "point", 1, values, nullptr, nullptr, 0);
+            if (PQntuples(r) == 1) std::snprintf(v, sizeof v, "%s", PQgetvalue(r, 0, 0));
+            PQclear(r);
+        }
+        if (last != v) state.SkipWithError("wrong value");
+    }
+    PQfinish(c);
+}
+
 OciSession::OciSession() {
     std::string user;
     const std::string link = dblink(conninfo(), &user);

@@ -19,6 +19,9 @@ namespace vsk::bench {
 // The conninfo of the private server (file named by VSK_BENCH_CONNINFO); exits when absent.
 const std::string &conninfo();
 
+// The server as an OCI connect string, and the user to log on as (password alike).
+std::string oci_dblink(std::string *user);
+
 // A libpq connection to it; exits when it cannot connect.
 PGconn *libpq_connect();
 // Runs sql on conn and exits when it fails.
@@ -29,6 +32,11 @@ long long count_rows(PGconn *conn, const char *table);
 // handing each batch's result to take; the number of rows fetched.
 long libpq_cursor_fetch(PGconn *conn, const char *query, int batch,
                         const std::function<void(const PGresult *, int rows)> &take);
+
+// The libpq peer of a run of point queries: n executions of a prepared
+// "select v from <table> where id = $1" on one connection, ids 1 to n, the last value
+// checked to read "point <n>".
+void libpq_point_queries(::benchmark::State &state, const char *table, int n);
 
 // An environment and an error handle, enough for the calls that need no server.
 struct OciEnvironment {

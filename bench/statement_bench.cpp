@@ -123,20 +123,7 @@ void BM_PointQueries_Library(benchmark::State &state) {
 }
 
 void BM_PointQueries_Libpq(benchmark::State &state) {
-    PGconn *c = vsk::bench::libpq_connect();
-    PQclear(PQprepare(c, "point", "select v from bench_points where id = $1", 1, nullptr));
-    char id[12], v[kWidth];
-    for (auto _ : state) {
-        for (int i = 1; i <= kPoints; ++i) {
-            std::snprintf(id, sizeof id, "%d", i);
-            const char *values[] = {id};
-            PGresult *r = PQexecPrepared(c, "point", 1, values, nullptr, nullptr, 0);
-            if (PQntuples(r) == 1) std::snprintf(v, sizeof v, "%s", PQgetvalue(r, 0, 0));
-            PQclear(r);
-        }
-        if (std::strcmp(v, "point 10000") != 0) state.SkipWithError("wrong value");
-    }
-    PQfinish(c);
+    vsk::bench::libpq_point_queries(state, "bench_points", kPoints);
 }
 
 // (c)

@@ -3,6 +3,7 @@
 #include <cstring>
 #include <string>
 
+#include "connect/pool_book.h"
 #include "connect/records.h"
 #include "connect/server_connection.h"
 #include "env/attributes.h"
@@ -183,26 +184,70 @@ sword Set_OCISession(void *h, void *attributep, ub4 size, ub4 attrtype, OCIError
     }
 }
 
-sword Get_OCISPool(void *h, void *attributep, ub4 *, ub4 attrtype, OCIError *errhp) noexcept {
+sword Get_OCISPool(void *h, void *attributep, ub4 *sizep, ub4 attrtype, OCIError *errhp) noexcept {
     if (!is_kind(h, HANDLE_OCISPool) || !errhp) return OCI_ERROR;
-    (void)attributep;
-    if (attrtype == 208 || attrtype == 308 || attrtype == 309 || (attrtype >= 310 && attrtype <= 314))
+    auto *pool = static_cast<OCISPool *>(h);
+    if (!attributep) return OCI_ERROR;
+    auto put = [&](ub4 value) {
+        put_attr<ub4>(attributep, sizep, value);
         return OCI_SUCCESS;
+    };
+    try {
+        const PoolBook::Settings st = pool->book->settings();
+        switch (attrtype) {
+        case OCI_ATTR_SPOOL_STMTCACHESIZE: return put(pool->stmtCacheSize);
+        case OCI_ATTR_SPOOL_TIMEOUT: return put(st.idleTimeoutSec);
+        case OCI_ATTR_SPOOL_GETMODE:
+            put_attr<ub1>(attributep, sizep, static_cast<ub1>(st.getMode));
+            return OCI_SUCCESS;
+        case OCI_ATTR_SPOOL_BUSY_COUNT: return put(pool->book->busy_count());
+        case OCI_ATTR_SPOOL_OPEN_COUNT: return put(pool->book->open_count());
+        case OCI_ATTR_SPOOL_MIN: return put(pool->sessMin);
+        case OCI_ATTR_SPOOL_MAX: return put(pool->sessMax);
+        case OCI_ATTR_SPOOL_INCR: return put(pool->sessIncr);
+        case OCI_ATTR_SPOOL_MAX_LIFETIME_SESSION: return put(st.maxLifetimeSec);
+        case OCI_ATTR_SPOOL_WAIT_TIMEOUT: return put(st.waitTimeoutMs);
+        case OCI_ATTR_SPOOL_MAX_PER_SHARD: return put(pool->maxPerShard);
+        case OCI_ATTR_SPOOL_AUTH:
+            *static_cast<OCISession **>(attributep) = pool->auth;
+            return OCI_SUCCESS;
+        default: break;
+        }
+    } catch (...) {
+        return OCI_ERROR;
+    }
     return refuse_attr(errhp, kErrAttrInvalid);
 }
 
 sword Set_OCISPool(void *h, void *attributep, ub4, ub4 attrtype, OCIError *errhp) noexcept {
     if (!is_kind(h, HANDLE_OCISPool) || !errhp) return OCI_ERROR;
     auto *pool = static_cast<OCISPool *>(h);
-    switch (attrtype) {
-    case OCI_ATTR_SPOOL_STMTCACHESIZE:
-        if (!attributep) return OCI_ERROR;
-        pool->stmtCacheSize = read_attr<ub4>(attributep);
+    if (attrtype == OCI_ATTR_SPOOL_AUTH) {
+        // The session handle whose settings (module, SSL mode) new sessions take.
+        if (attributep && !is_kind(attributep, HANDLE_OCISession)) return refuse_attr(errhp, kErrAttrValueInvalid);
+        pool->auth = static_cast<OCISession *>(attributep);
         return OCI_SUCCESS;
-    case OCI_ATTR_SPOOL_TIMEOUT:
-    case OCI_ATTR_SPOOL_GETMODE:
+    }
+    if (!attributep) return OCI_ERROR;
+    try {
+        PoolBook::Settings st = pool->book->settings();
+        switch (attrtype) {
+        case OCI_ATTR_SPOOL_STMTCACHESIZE: pool->stmtCacheSize = read_attr<ub4>(attributep); return OCI_SUCCESS;
+        case OCI_ATTR_SPOOL_MAX_PER_SHARD: pool->maxPerShard = read_attr<ub4>(attributep); return OCI_SUCCESS;
+        case OCI_ATTR_SPOOL_TIMEOUT: st.idleTimeoutSec = read_attr<ub4>(attributep); break;
+        case OCI_ATTR_SPOOL_MAX_LIFETIME_SESSION: st.maxLifetimeSec = read_attr<ub4>(attributep); break;
+        case OCI_ATTR_SPOOL_WAIT_TIMEOUT: st.waitTimeoutMs = read_attr<ub4>(attributep); break;
+        case OCI_ATTR_SPOOL_GETMODE: {
+            const ub1 mode = read_attr<ub1>(attributep);
+            if (mode > OCI_SPOOL_ATTRVAL_FORCEGET) return refuse_attr(errhp, kErrAttrValueInvalid);
+            st.getMode = static_cast<PoolBook::GetMode>(mode);
+            break;
+        }
+        default: return OCI_ERROR;
+        }
+        pool->book->set_settings(st);
         return OCI_SUCCESS;
-    default:
+    } catch (...) {
         return OCI_ERROR;
     }
 }

@@ -1,4 +1,5 @@
 // OCILogon, OCILogon2, OCILogoff: attach, session and service context in one call.
+#include "connect/logon.h"
 #include "connect/records.h"
 #include "env/attributes.h"
 #include "env/env.h"
@@ -7,21 +8,11 @@
 
 using namespace vsk;
 
-namespace {
+namespace vsk {
 
-bool succeeded(sword rc) { return rc == OCI_SUCCESS || rc == OCI_SUCCESS_WITH_INFO; }
-
-sword logon(OCIEnv *envhp, OCIError *errhp, OCISvcCtx **svchp, const OraText *username, ub4 uname_len,
-            const OraText *password, ub4 passwd_len, const OraText *dbname, ub4 dbname_len) {
-    if (!is_kind(envhp, HANDLE_OCIEnv) || !is_kind(errhp, HANDLE_OCIError)) return OCI_INVALID_HANDLE;
-    if (!svchp) return OCI_ERROR;
+sword logon_with(OCIEnv *envhp, OCIError *errhp, OCISvcCtx **svchp, const OraText *dbname, ub4 dbname_len,
+                 const std::function<sword(OCISession *)> &credentials) noexcept {
     *svchp = nullptr;
-    if (!username || !dbname) {
-        _ClearErrorHandle(errhp);
-        AddArgumentErrorRecord(errhp, username ? 8 : 4);
-        return OCI_ERROR;
-    }
-
     OCIServer *server = nullptr;
     sword rc = OCIHandleAlloc(envhp, reinterpret_cast<void **>(&server), OCI_HTYPE_SERVER, 0, nullptr);
     if (rc != OCI_SUCCESS) return rc;
@@ -48,17 +39,52 @@ sword logon(OCIEnv *envhp, OCIError *errhp, OCISvcCtx **svchp, const OraText *us
     if ((rc = OCIHandleAlloc(envhp, reinterpret_cast<void **>(&session), OCI_HTYPE_SESSION, 0, nullptr)) !=
         OCI_SUCCESS)
         return fail(rc);
-    if ((rc = OCIAttrSet(session, OCI_HTYPE_SESSION, const_cast<OraText *>(username), uname_len, OCI_ATTR_USERNAME,
-                         errhp)) != OCI_SUCCESS)
-        return fail(rc);
-    if ((rc = OCIAttrSet(session, OCI_HTYPE_SESSION, const_cast<OraText *>(password), passwd_len, OCI_ATTR_PASSWORD,
-                         errhp)) != OCI_SUCCESS)
-        return fail(rc);
+    try {
+        if ((rc = credentials(session)) != OCI_SUCCESS) return fail(rc);
+    } catch (...) {
+        return fail(OCI_ERROR);
+    }
     rc = OCISessionBegin(svc, errhp, session, OCI_CRED_RDBMS, OCI_DEFAULT);
     if (!succeeded(rc)) return fail(rc);
     sword linked = OCIAttrSet(svc, OCI_HTYPE_SVCCTX, session, 0, OCI_ATTR_SESSION, errhp);
     if (linked != OCI_SUCCESS) return fail(linked);
     return rc;
+}
+
+sword logoff(OCISvcCtx *svchp, OCIError *errhp) noexcept {
+    OCIServer *server = nullptr;
+    OCISession *session = nullptr;
+    if (sword rc = Get_OCISvcCtx(svchp, &server, nullptr, OCI_ATTR_SERVER, errhp)) return rc;
+    if (sword rc = Get_OCISvcCtx(svchp, &session, nullptr, OCI_ATTR_SESSION, errhp)) return rc;
+    OCISessionEnd(svchp, errhp, nullptr, OCI_DEFAULT);
+    OCIServerDetach(server, errhp, OCI_DEFAULT);
+    OCIHandleFree(server, OCI_HTYPE_SERVER);
+    OCIHandleFree(session, OCI_HTYPE_SESSION);
+    return OCIHandleFree(svchp, OCI_HTYPE_SVCCTX);
+}
+
+}  // namespace vsk
+
+namespace {
+
+sword logon(OCIEnv *envhp, OCIError *errhp, OCISvcCtx **svchp, const OraText *username, ub4 uname_len,
+            const OraText *password, ub4 passwd_len, const OraText *dbname, ub4 dbname_len) {
+    if (!is_kind(envhp, HANDLE_OCIEnv) || !is_kind(errhp, HANDLE_OCIError)) return OCI_INVALID_HANDLE;
+    if (!svchp) return OCI_ERROR;
+    *svchp = nullptr;
+    if (!username || !dbname) {
+        _ClearErrorHandle(errhp);
+        AddArgumentErrorRecord(errhp, username ? 8 : 4);
+        return OCI_ERROR;
+    }
+    auto credentials = [&](OCISession *session) -> sword {
+        sword rc = OCIAttrSet(session, OCI_HTYPE_SESSION, const_cast<OraText *>(username), uname_len,
+                              OCI_ATTR_USERNAME, errhp);
+        if (rc != OCI_SUCCESS) return rc;
+        return OCIAttrSet(session, OCI_HTYPE_SESSION, const_cast<OraText *>(password), passwd_len, OCI_ATTR_PASSWORD,
+                          errhp);
+    };
+    return logon_with(envhp, errhp, svchp, dbname, dbname_len, credentials);
 }
 
 }  // namespace
@@ -81,15 +107,7 @@ VSK_EXPORT sword OCILogon2(OCIEnv *envhp, OCIError *errhp, OCISvcCtx **svchp, co
 
 VSK_EXPORT sword OCILogoff(OCISvcCtx *svchp, OCIError *errhp) {
     if (!is_kind(svchp, HANDLE_OCISvcCtx) || !is_kind(errhp, HANDLE_OCIError)) return OCI_INVALID_HANDLE;
-    OCIServer *server = nullptr;
-    OCISession *session = nullptr;
-    if (sword rc = Get_OCISvcCtx(svchp, &server, nullptr, OCI_ATTR_SERVER, errhp)) return rc;
-    if (sword rc = Get_OCISvcCtx(svchp, &session, nullptr, OCI_ATTR_SESSION, errhp)) return rc;
-    OCISessionEnd(svchp, errhp, nullptr, OCI_DEFAULT);
-    OCIServerDetach(server, errhp, OCI_DEFAULT);
-    OCIHandleFree(server, OCI_HTYPE_SERVER);
-    OCIHandleFree(session, OCI_HTYPE_SESSION);
-    return OCIHandleFree(svchp, OCI_HTYPE_SVCCTX);
+    return logoff(svchp, errhp);
 }
 
 }  // extern "C"

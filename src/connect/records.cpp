@@ -2,6 +2,8 @@
 
 #include <cstdlib>
 
+#include "connect/pool_book.h"
+#include "connect/pool_sessions.h"
 #include "connect/server_connection.h"
 #include "env/env.h"
 #include "services/context_values.h"
@@ -18,7 +20,16 @@ OCIServer *Alloc_OCIServer() noexcept {
 
 OCISession *Alloc_OCISession() noexcept { return new_record<OCISession>(HANDLE_OCISession); }
 OCISvcCtx *Alloc_OCISvcCtx() noexcept { return new_record<OCISvcCtx>(HANDLE_OCISvcCtx); }
-OCISPool *Alloc_OCISPool() noexcept { return new_record<OCISPool>(HANDLE_OCISPool); }
+OCISPool *Alloc_OCISPool() noexcept {
+    OCISPool *pool = new_record<OCISPool>(HANDLE_OCISPool);
+    if (!pool) return nullptr;
+    pool->book = new (std::nothrow) PoolBook();
+    if (!pool->book) {
+        delete_record(pool);
+        return nullptr;
+    }
+    return pool;
+}
 
 void Free_OCIServer(void *h) noexcept {
     if (!is_kind(h, HANDLE_OCIServer)) return;
@@ -27,6 +38,7 @@ void Free_OCIServer(void *h) noexcept {
     markCursorsClosed(env_of(server->hdr.parenth), server);
     // Service contexts must not keep pointing at a released server.
     if (OCIEnv *env = env_of(server->hdr.parenth)) {
+        auto lock = lock_children(env);
         for (void *child : env->children) {
             if (is_kind(child, HANDLE_OCISvcCtx) && static_cast<OCISvcCtx *>(child)->server == server)
                 static_cast<OCISvcCtx *>(child)->server = nullptr;
@@ -40,6 +52,7 @@ void Free_OCISession(void *h) noexcept {
     auto *session = static_cast<OCISession *>(h);
     // Service contexts must not keep pointing at a released session.
     if (OCIEnv *env = env_of(session->hdr.parenth)) {
+        auto lock = lock_children(env);
         for (void *child : env->children)
             if (is_kind(child, HANDLE_OCISvcCtx) && static_cast<OCISvcCtx *>(child)->session == session)
                 static_cast<OCISvcCtx *>(child)->session = nullptr;
@@ -53,19 +66,28 @@ void Free_OCISvcCtx(void *h) noexcept {
     if (!is_kind(h, HANDLE_OCISvcCtx)) return;
     auto *svc = static_cast<OCISvcCtx *>(h);
     if (OCIEnv *env = env_of(svc->hdr.parenth)) {
+        auto lock = lock_children(env);
         for (void *child : env->children)
             if (is_kind(child, HANDLE_OCIStmt) && static_cast<OCIStmt *>(child)->svcctx == svc)
                 static_cast<OCIStmt *>(child)->svcctx = nullptr;
     }
     for (OCIStmt *stmt : svc->stmtCache)
         if (is_kind(stmt, HANDLE_OCIStmt)) stmt->svcctx = nullptr;
+    // Released behind its pool's back: the pool must not hand it out again.
+    if (is_kind(svc->pool, HANDLE_OCISPool)) svc->pool->book->forget(svc);
     delete_record(svc);
 }
 
 void Free_OCISPool(void *h) noexcept {
     if (!is_kind(h, HANDLE_OCISPool)) return;
     auto *pool = static_cast<OCISPool *>(h);
-    if (OCIEnv *env = env_of(pool->hdr.parenth)) env->spools.remove(pool);
+    // Its sessions are closed with it, handed out or not.
+    destroy_pool(pool, true);
+    if (OCIEnv *env = env_of(pool->hdr.parenth)) {
+        auto lock = lock_children(env);
+        env->spools.remove(pool);
+    }
+    delete pool->book;
     delete_record(pool);
 }
 

@@ -12,6 +12,11 @@
 #include "env/list.h"
 
 struct OCIStmt;
+struct OCISPool;
+
+namespace vsk {
+class PoolBook;
+}
 
 struct OCIServer {
     vsk::Header hdr;
@@ -59,11 +64,32 @@ struct OCISvcCtx {
     void *trans;
     ub1 stmtCacheEnabled;
     vsk::PtrList<OCIStmt> stmtCache;
+    // The pool that handed this service context out, until it is released for good.
+    OCISPool *pool;
 };
 
 struct OCISPool {
     vsk::Header hdr;
+    ub4 sessMin;
+    ub4 sessMax;
+    ub4 sessIncr;
+    // "OCI:SP:" and a suffix unique in the process; handed to the program, which finds
+    // the pool again by it.
+    std::string poolName;
+    // Connect string and credentials, UTF-8.
+    std::string connStr;
+    std::string userid;
+    std::string password;
+    ub4 poolMode;
     ub4 stmtCacheSize;
+    // Stored for drivers that set it; one server has no shards.
+    ub4 maxPerShard;
+    // Session handle whose module and other settings new sessions copy (OCI_ATTR_SPOOL_AUTH).
+    OCISession *auth;
+    // Set once OCISessionPoolCreate succeeded; cleared by OCISessionPoolDestroy.
+    ub1 created;
+    // Lists, counts and settings, shared by the threads using the pool.
+    vsk::PoolBook *book;
 };
 
 namespace vsk {

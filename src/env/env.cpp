@@ -24,6 +24,12 @@ OCIEnv *Alloc_OCIEnv() noexcept {
 
 void Free_OCIEnv(OCIEnv *env) noexcept {
     if (!is_kind(env, HANDLE_OCIEnv)) return;
+    // Pools first: they log their sessions off, whose handles are children too.
+    while (void *pool = env->spools.head()) {
+        std::size_t before = env->spools.size();
+        release_child(pool);
+        if (env->spools.size() == before) env->spools.remove(pool);
+    }
     // Each release unlinks its record, so the head is read afresh every time.
     while (void *child = env->children.head()) {
         std::size_t before = env->children.size();

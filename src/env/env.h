@@ -5,6 +5,8 @@
 
 #include <iconv.h>
 
+#include <mutex>
+
 #include "env/error.h"
 #include "env/handle.h"
 #include "env/list.h"
@@ -22,6 +24,9 @@ struct OCIEnv {
     ub4 mode;
     OCIError *errorHandle;
     vsk::PtrList<void> children;
+    // Threads sharing the environment (pooled sessions and their statements) allocate
+    // and release handles side by side.
+    std::mutex childrenMutex;
     vsk::PtrList<void> memCache;
     vsk::PtrList<void> spools;
     ub1 emptyStringSemantics;
@@ -58,6 +63,10 @@ constexpr ub4 ENV_NEW_LENGTH_SEMANTICS = 0x20000;
 constexpr sb4 kUtf16LeCharset = 39;
 
 inline iconv_t no_iconv() noexcept { return reinterpret_cast<iconv_t>(-1); }
+
+inline std::unique_lock<std::mutex> lock_children(OCIEnv *env) noexcept {
+    return std::unique_lock<std::mutex>(env->childrenMutex);
+}
 
 // A fresh top-level or child environment record with its own error handle; null on failure.
 OCIEnv *Alloc_OCIEnv() noexcept;

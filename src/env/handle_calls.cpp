@@ -31,6 +31,7 @@ bool link_record(void *record, HandleKind kind, void *parenth, OCIEnv *env) noex
     if (kind == HANDLE_OCIBind) return static_cast<OCIStmt *>(parenth)->binds.append(static_cast<OCIBind *>(record));
     if (kind == HANDLE_OCIDefine)
         return static_cast<OCIStmt *>(parenth)->defines.append(static_cast<OCIDefine *>(record));
+    auto lock = lock_children(env);
     if (kind == HANDLE_OCISPool && !env->spools.append(record)) return false;
     if (env->children.append(record)) return true;
     if (kind == HANDLE_OCISPool) env->spools.remove(record);
@@ -41,7 +42,11 @@ bool link_record(void *record, HandleKind kind, void *parenth, OCIEnv *env) noex
 void discard_record(void *record, HandleKind kind, void *parenth, OCIEnv *env) noexcept {
     if (kind == HANDLE_OCIBind) static_cast<OCIStmt *>(parenth)->binds.remove(static_cast<OCIBind *>(record));
     else if (kind == HANDLE_OCIDefine) static_cast<OCIStmt *>(parenth)->defines.remove(static_cast<OCIDefine *>(record));
-    else env->children.remove(record);
+    else {
+        auto lock = lock_children(env);
+        env->children.remove(record);
+        if (kind == HANDLE_OCISPool) env->spools.remove(record);
+    }
     kind_info(kind)->release(record);
 }
 

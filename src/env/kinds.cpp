@@ -91,8 +91,10 @@ HandleKind kind_for_descriptor_type(ub4 type) noexcept {
 void release_child(void *record) noexcept {
     const KindInfo *info = kind_info(kind_of(record));
     if (!info) return;
-    if (OCIEnv *parent = static_cast<OCIEnv *>(header_of(record)->parenth); is_kind(parent, HANDLE_OCIEnv))
+    if (OCIEnv *parent = static_cast<OCIEnv *>(header_of(record)->parenth); is_kind(parent, HANDLE_OCIEnv)) {
+        auto lock = lock_children(parent);
         parent->children.remove(record);
+    }
     // A cached statement is released with its environment regardless of its origin.
     if (info->kind == HANDLE_OCIStmt) static_cast<OCIStmt *>(record)->fromCache = 0;
     info->release(record);

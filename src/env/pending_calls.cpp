@@ -49,30 +49,4 @@ VSK_EXPORT OraText * OCIMessageGet(OCIMsg *msgh, ub4 msgno, OraText *msgbuf, siz
     return nullptr;
 }
 
-VSK_EXPORT sword OCISessionGet(OCIEnv *envhp, OCIError *errhp, OCISvcCtx **svchp, OCIAuthInfo *authhp, OraText *poolName, ub4 poolName_len, const OraText *tagInfo, ub4 tagInfo_len, OraText **retTagInfo, ub4 *retTagInfo_len, boolean *found, ub4 mode) {
-    return vsk::pending_call(const_cast<void *>(static_cast<const void *>(envhp)), errhp, OCI_FNCODE_SESSIONGET, envhp, errhp, svchp, authhp, poolName, poolName_len, tagInfo, tagInfo_len, retTagInfo, retTagInfo_len, found, mode);
-}
-
-VSK_EXPORT sword OCISessionPoolCreate(OCIEnv *envhp, OCIError *errhp, OCISPool *spoolhp, OraText **poolName, ub4 *poolNameLen, const OraText *connStr, ub4 connStrLen, ub4 sessMin, ub4 sessMax, ub4 sessIncr, OraText *userid, ub4 useridLen, OraText *password, ub4 passwordLen, ub4 mode) {
-    return vsk::pending_call(const_cast<void *>(static_cast<const void *>(envhp)), errhp, OCI_FNCODE_SPOOLCREATE, envhp, errhp, spoolhp, poolName, poolNameLen, connStr, connStrLen, sessMin, sessMax, sessIncr, userid, useridLen, password, passwordLen, mode);
-}
-
-VSK_EXPORT sword OCISessionPoolDestroy(OCISPool *spoolhp, OCIError *errhp, ub4 mode) {
-    return vsk::pending_call(const_cast<void *>(static_cast<const void *>(spoolhp)), errhp, OCI_FNCODE_SPOOLDESTROY, spoolhp, errhp, mode);
-}
-
-VSK_EXPORT sword OCISessionRelease(OCISvcCtx *svchp, OCIError *errhp, OraText *tag, ub4 tag_len, ub4 mode) {
-    return vsk::pending_call(const_cast<void *>(static_cast<const void *>(svchp)), errhp, OCI_FNCODE_SESSIONRELEASE, svchp, errhp, tag, tag_len, mode);
-}
-
-VSK_EXPORT OCIEnv * xaoEnv(OraText *dbname) {
-    vsk::pending_call(nullptr, nullptr, 0, dbname);
-    return nullptr;
-}
-
-VSK_EXPORT OCISvcCtx * xaoSvcCtx(OraText *dbname) {
-    vsk::pending_call(nullptr, nullptr, 0, dbname);
-    return nullptr;
-}
-
 }  // extern "C"

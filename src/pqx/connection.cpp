@@ -3,6 +3,7 @@
 #include <libpq-events.h>
 
 #include <cstring>
+#include <poll.h>
 #include <new>
 
 #include "env/trace.h"
@@ -97,6 +98,16 @@ bool cancel(PGconn *conn) noexcept {
 
 void finish(PGconn *conn) noexcept {
     if (conn) PQfinish(conn);
+}
+
+bool idle_connection_alive(PGconn *conn) noexcept {
+    if (!conn || PQstatus(conn) != CONNECTION_OK || PQtransactionStatus(conn) != PQTRANS_IDLE) return false;
+    // An idle connection has nothing to read unless the server is going away (a
+    // terminated backend sends its FATAL message and closes) or sent something no one
+    // asked for; either way a fresh connection is the safe choice. Looking costs one
+    // poll, no round trip.
+    pollfd fd{PQsocket(conn), POLLIN, 0};
+    return fd.fd >= 0 && poll(&fd, 1, 0) == 0;
 }
 
 }  // namespace vsk::pqx

@@ -197,4 +197,8 @@ bool cancel(PGconn *conn) noexcept;
 
 void finish(PGconn *conn) noexcept;
 
+// Whether a connection with no command in flight and no transaction open can still be
+// used, judged without a round trip.
+bool idle_connection_alive(PGconn *conn) noexcept;
+
 }  // namespace vsk::pqx

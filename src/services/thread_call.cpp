@@ -17,7 +17,10 @@ sword thread_error(OCIError *err, ub4 number) noexcept {
 
 void unlink_record(void *record) noexcept {
     void *parent = header_of(record)->parenth;
-    if (is_kind(parent, HANDLE_OCIEnv)) static_cast<OCIEnv *>(parent)->children.remove(record);
+    if (is_kind(parent, HANDLE_OCIEnv)) {
+        auto lock = lock_children(static_cast<OCIEnv *>(parent));
+        static_cast<OCIEnv *>(parent)->children.remove(record);
+    }
 }
 
 }  // namespace vsk

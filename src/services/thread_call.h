@@ -25,6 +25,7 @@ sword thread_error(OCIError *err, ub4 number) noexcept;
 // caller's to free then).
 inline bool adopt_record(OCIEnv *env, void *record) noexcept {
     header_of(record)->parenth = env;
+    auto lock = lock_children(env);
     return env->children.append(record);
 }
 

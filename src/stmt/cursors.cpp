@@ -90,6 +90,7 @@ int deallocateCursor(OCIServer *server, OCIStmt *stmt, OCIError *errhp, bool dea
 
 void markCursorsClosed(OCIEnv *env, OCIServer *server) noexcept {
     if (!env || !server) return;
+    auto lock = lock_children(env);
     for (void *child : env->children) {
         if (!is_kind(child, HANDLE_OCIStmt)) continue;
         auto *stmt = static_cast<OCIStmt *>(child);

@@ -110,7 +110,12 @@ sword param_from_list(OCIParam *list, OCIError *errhp, void **parmdpp, ub4 pos) 
 
 OCIParam *new_param(OCIEnv *env, DescribeRecord *record, std::shared_ptr<TextPool> texts) noexcept {
     OCIParam *param = env ? Alloc_OCIParam() : nullptr;
-    if (!param || !env->children.append(param)) {
+    bool linked = false;
+    if (param) {
+        auto lock = lock_children(env);
+        linked = env->children.append(param);
+    }
+    if (!linked) {
         Free_OCIParam(param);
         delete record;
         return nullptr;

@@ -154,7 +154,7 @@ TEST_F(Connect, DirectStringsAndUriReachTheServer) {
         ASSERT_EQ(OCIAttrGet(srv_, OCI_HTYPE_SERVER, &status, nullptr, OCI_ATTR_SERVER_STATUS, err_), OCI_SUCCESS);
         EXPECT_EQ(status, static_cast<ub4>(OCI_SERVER_NORMAL));
         EXPECT_EQ(OCIPing(svc_, err_, OCI_DEFAULT), OCI_SUCCESS);
-        EXPECT_EQ(query_value("select current_user"), "vsk");
+        EXPECT_EQ(query_value("select current_user::text"), "vsk");
         EXPECT_EQ(OCISessionEnd(svc_, err_, ses_, OCI_DEFAULT), OCI_SUCCESS);
         EXPECT_EQ(srv_->conn, nullptr);
         ASSERT_EQ(OCIAttrGet(srv_, OCI_HTYPE_SERVER, &status, nullptr, OCI_ATTR_SERVER_STATUS, err_), OCI_SUCCESS);
