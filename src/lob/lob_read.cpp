@@ -68,7 +68,7 @@ sb4 deliver_v2(void *ctx, const char *buf, std::uint64_t len, ub1 piece, char **
 // pos moves by the stored bytes it consumed, left by the units it delivered.
 template <class Take>
 sword read_pieces(OCILobLocator *loc, const ReadRequest &req, Callback *cb, std::uint64_t pos, std::uint64_t left,
-                  ReadResult *out, Take take) {
+                  std::uint64_t end, ReadResult *out, Take take) {
     char *buf = req.buf;
     std::uint64_t bufl = req.bufl;
     bool first = true;
@@ -77,7 +77,7 @@ sword read_pieces(OCILobLocator *loc, const ReadRequest &req, Callback *cb, std:
         if (!take(pos, left, buf, bufl, &p)) return OCI_ERROR;
         pos += p.consumed;
         left -= std::min<std::uint64_t>(left, p.units);
-        const bool done = left == 0 || p.consumed == 0;
+        const bool done = left == 0 || p.consumed == 0 || pos >= end;
         if (!cb) {
             out->bytes = p.out;
             out->units = p.units;
@@ -137,7 +137,7 @@ sword read_memory(const OCIEnv *env, OCIError *errhp, OCILobLocator *loc, const 
         }
     }
     if (req.bufl == 0 || !req.buf) return AddErrorRecord(errhp, OCI_ERROR, 3131), OCI_ERROR;
-    return read_pieces(loc, req, cb, pos, left, out,
+    return read_pieces(loc, req, cb, pos, left, v.size(), out,
                        [&](std::uint64_t at, std::uint64_t n, char *buf, std::uint64_t bufl, lob::Piece *p) {
                            const std::size_t room = static_cast<std::size_t>(std::min<std::uint64_t>(bufl, SIZE_MAX));
                            *p = is_clob(loc) ? lob::char_piece(route.read, v, at, n, buf, room)
@@ -183,7 +183,7 @@ sword read_server(OCISvcCtx *svchp, OCIError *errhp, OCILobLocator *loc, const R
     if (req.bufl == 0 || !req.buf) return AddErrorRecord(errhp, OCI_ERROR, 3131), OCI_ERROR;
     if (pqx::lo_seek_object(lob.conn(), errhp, lob.fd(), static_cast<long long>(start), 0) < 0)
         return lob_error(errhp, "the large object cannot be positioned");
-    return read_pieces(loc, req, cb, start, left, out,
+    return read_pieces(loc, req, cb, start, left, start + left, out,
                        [&](std::uint64_t, std::uint64_t n, char *buf, std::uint64_t bufl, lob::Piece *p) {
                            const std::size_t want = static_cast<std::size_t>(std::min<std::uint64_t>(n, bufl));
                            const long long got = pqx::lo_read_object(lob.conn(), errhp, lob.fd(), buf, want);
