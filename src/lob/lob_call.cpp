@@ -24,6 +24,8 @@ PGconn *lob_connection(OCISvcCtx *svchp) noexcept {
 int stored_charset(const OCIEnv *env) noexcept { return env && !env->isUtf16 ? env->charsetId : ENC_UTF8; }
 
 int client_charset(const OCIEnv *env, ub2 csid) noexcept {
+    // The vendor's id for UTF-16 in the machine's byte order.
+    if (csid == OCI_UTF16ID) return kUtf16LeCharset;
     if (csid != 0) return library_id_for_id(csid);
     if (!env) return ENC_UTF8;
     return env->isUtf16 ? kUtf16LeCharset : env->charsetId;

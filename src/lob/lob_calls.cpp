@@ -24,11 +24,13 @@ sword store_length(OCIError *errhp, long long n, T *out) {
     return OCI_SUCCESS;
 }
 
-sword lob_length(OCISvcCtx *svchp, OCIError *errhp, OCIEnv *env, OCILobLocator *loc, long long *n) {
+// Bytes of a binary LOB, characters of a character LOB, into a length of either width.
+template <class T>
+sword get_length(OCISvcCtx *svchp, OCIError *errhp, OCIEnv *env, OCILobLocator *loc, T *out) {
+    if (!out) return AddArgumentErrorRecord(errhp, 4), OCI_ERROR;
     LobAccess lob(svchp, errhp, env, loc);
     if (!lob.readable()) return OCI_ERROR;
-    *n = lob.length();
-    return *n < 0 ? OCI_ERROR : OCI_SUCCESS;
+    return store_length(errhp, lob.length(), out);
 }
 
 sword trim(OCISvcCtx *svchp, OCIError *errhp, OCIEnv *env, OCILobLocator *loc, std::uint64_t newlen) {
@@ -122,21 +124,15 @@ VSK_EXPORT sword OCILobIsOpen(OCISvcCtx *svchp, OCIError *errhp, OCILobLocator *
 }
 
 VSK_EXPORT sword OCILobGetLength(OCISvcCtx *svchp, OCIError *errhp, OCILobLocator *locp, ub4 *lenp) {
-    return lob_svc_call(svchp, errhp, locp, OCI_FNCODE_LOBLENGTH, [&](OCIEnv *env) -> sword {
-        if (!lenp) return AddArgumentErrorRecord(errhp, 4), OCI_ERROR;
-        long long n = 0;
-        const sword rc = lob_length(svchp, errhp, env, locp, &n);
-        return rc != OCI_SUCCESS ? rc : store_length(errhp, n, lenp);
-    }, svchp, errhp, locp, lenp);
+    return lob_svc_call(svchp, errhp, locp, OCI_FNCODE_LOBLENGTH,
+                        [&](OCIEnv *env) { return get_length(svchp, errhp, env, locp, lenp); }, svchp, errhp, locp,
+                        lenp);
 }
 
 VSK_EXPORT sword OCILobGetLength2(OCISvcCtx *svchp, OCIError *errhp, OCILobLocator *locp, oraub8 *lenp) {
-    return lob_svc_call(svchp, errhp, locp, OCI_FNCODE_LOBLENGTH2, [&](OCIEnv *env) -> sword {
-        if (!lenp) return AddArgumentErrorRecord(errhp, 4), OCI_ERROR;
-        long long n = 0;
-        const sword rc = lob_length(svchp, errhp, env, locp, &n);
-        return rc != OCI_SUCCESS ? rc : store_length(errhp, n, lenp);
-    }, svchp, errhp, locp, lenp);
+    return lob_svc_call(svchp, errhp, locp, OCI_FNCODE_LOBLENGTH2,
+                        [&](OCIEnv *env) { return get_length(svchp, errhp, env, locp, lenp); }, svchp, errhp, locp,
+                        lenp);
 }
 
 VSK_EXPORT sword OCILobTrim(OCISvcCtx *svchp, OCIError *errhp, OCILobLocator *locp, ub4 newlen) {

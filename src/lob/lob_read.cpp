@@ -41,7 +41,6 @@ using Deliver = sb4 (*)(void *ctx, const char *buf, std::uint64_t len, ub1 piece
 
 struct Callback {
     Deliver deliver = nullptr;
-    void *ctx = nullptr;
     void *appCallback = nullptr;
     void *appCtx = nullptr;
 };
@@ -217,7 +216,7 @@ VSK_EXPORT sword OCILobRead(OCISvcCtx *svchp, OCIError *errhp, OCILobLocator *lo
         if (!amtp) return AddArgumentErrorRecord(errhp, 4), OCI_ERROR;
         ReadRequest req{*amtp, false, offset, static_cast<char *>(bufp), bufl, OCI_ONE_PIECE, false, true, csid};
         *amtp = 0;
-        Callback cb{deliver_v1, nullptr, reinterpret_cast<void *>(cbfp), ctxp};
+        Callback cb{deliver_v1, reinterpret_cast<void *>(cbfp), ctxp};
         ReadResult out;
         const sword rc = read_lob(svchp, errhp, env, locp, req, cbfp ? &cb : nullptr, &out);
         *amtp = static_cast<ub4>(std::min<std::uint64_t>(out.units, UINT32_MAX));
@@ -242,7 +241,7 @@ VSK_EXPORT sword OCILobRead2(OCISvcCtx *svchp, OCIError *errhp, OCILobLocator *l
             req.amount = 0;
             req.bufl = std::min<std::uint64_t>(bufl, amount);
         }
-        Callback cb{deliver_v2, nullptr, reinterpret_cast<void *>(cbfp), ctxp};
+        Callback cb{deliver_v2, reinterpret_cast<void *>(cbfp), ctxp};
         ReadResult out;
         const sword rc = read_lob(svchp, errhp, env, locp, req, cbfp ? &cb : nullptr, &out);
         if (byte_amtp) *byte_amtp = out.bytes;

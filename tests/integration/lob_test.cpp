@@ -292,7 +292,9 @@ TEST_F(Utf16Lob, CharacterLobsReadAsUtf16OrAsRequested) {
     ASSERT_EQ(OCILobGetLength2(svc_, err_, loc, &chars), OCI_SUCCESS);
     EXPECT_EQ(chars, 3u);
     EXPECT_EQ(read_all(loc), Bytes("a\0\xe9\0\xac\x20", 6));
+    EXPECT_EQ(read_all(loc, OCI_UTF16ID), Bytes("a\0\xe9\0\xac\x20", 6));
     EXPECT_EQ(read_all(loc, 873), "a\xc3\xa9\xe2\x82\xac");
+    EXPECT_EQ(read_all(loc, 2000), Bytes("\0a\0\xe9\x20\xac", 6));
     // Offsets count characters: the last one only.
     char buf[8];
     oraub8 bytes = 0, n = 1;

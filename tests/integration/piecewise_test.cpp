@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -112,6 +113,8 @@ struct TypeCase {
     const char *column;
     bool text;
 };
+// Printed by name, so that no padding byte is read.
+void PrintTo(const TypeCase &t, std::ostream *os) { *os << "type " << t.dty << " into " << t.column; }
 class PiecewiseTypes : public Piecewise, public ::testing::WithParamInterface<TypeCase> {};
 
 TEST_P(PiecewiseTypes, HundredThousandBytesGoInAndComeOutInPieces) {
