@@ -225,4 +225,31 @@ TEST_F(Piecewise, CallbackFailuresAndMissingCallbacks) {
     EXPECT_EQ(code(), 3131);
 }
 
+// An output bind callback offering 4000-byte buffers.
+sb4 out_sink(void *ctx, OCIBind *, ub4, ub4, void **bufp, ub4 **alenp, ub1 *piece, void **indp, ub2 **rcodep) {
+    return sink(ctx, nullptr, 0, bufp, alenp, piece, indp, rcodep);
+}
+
+TEST_F(Piecewise, OutValuesOfACallComeInPieces) {
+    ASSERT_TRUE(exec_ok("CREATE OR REPLACE PROCEDURE pw_long(n int, INOUT r text) LANGUAGE plpgsql AS "
+                        "$$ BEGIN r := repeat('y', n); END $$"));
+    ASSERT_EQ(prepare("BEGIN pw_long(:n, :r); END;"), OCI_SUCCESS) << error().second;
+    int n = 10000;
+    OCIBind *nb = nullptr;
+    ASSERT_EQ(OCIBindByPos(stmt_, &nb, err_, 1, &n, sizeof n, SQLT_INT, nullptr, nullptr, nullptr, 0, nullptr,
+                           OCI_DEFAULT),
+              OCI_SUCCESS);
+    Feed in;
+    in.ind = -1;
+    Sink out;
+    OCIBind *b = bind_at_exec(2, SQLT_LNG, nullptr);
+    ASSERT_EQ(OCIBindDynamic(b, err_, &in, feed, &out, out_sink), OCI_SUCCESS);
+    ASSERT_EQ(execute(1), OCI_SUCCESS) << error().second;
+    finish(&out);
+    EXPECT_EQ(out.sizes, (std::vector<ub4>{4000, 4000, 2000}));
+    EXPECT_EQ(out.codes, (std::vector<ub1>{OCI_ONE_PIECE, OCI_NEXT_PIECE, OCI_NEXT_PIECE}));
+    EXPECT_EQ(out.data, std::string(10000, 'y'));
+    exec_ok("DROP PROCEDURE IF EXISTS pw_long");
+}
+
 }  // namespace
