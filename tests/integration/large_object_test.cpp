@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "lob/locator.h"
+#include "lob_support.h"
 #include "oci_session_test.h"
 
 namespace {
@@ -34,11 +35,7 @@ protected:
         OciSessionTest::TearDown();
         exec_ok("select lo_unlink(o) from lo_vals where o is not null and o <> 16385; DROP TABLE IF EXISTS lo_vals");
     }
-    OCILobLocator *locator() {
-        void *l = nullptr;
-        EXPECT_EQ(OCIDescriptorAlloc(env_, &l, OCI_DTYPE_LOB, 0, nullptr), OCI_SUCCESS);
-        return static_cast<OCILobLocator *>(l);
-    }
+    OCILobLocator *locator() { return vsk::test::new_locator(env_); }
     ub4 length() {
         ub4 n = 0;
         EXPECT_EQ(OCILobGetLength(svc_, err_, loc_, &n), OCI_SUCCESS) << error().second;
@@ -62,16 +59,8 @@ protected:
     OCILobLocator *loc_ = nullptr;
 };
 
-struct Pieces {
-    Bytes data;
-    std::vector<ub1> codes;
-};
-sb4 collect(void *ctx, const void *buf, ub4 len, ub1 piece) {
-    auto *p = static_cast<Pieces *>(ctx);
-    p->data.append(static_cast<const char *>(buf), len);
-    p->codes.push_back(piece);
-    return OCI_CONTINUE;
-}
+using vsk::test::collect_pieces;
+using Pieces = vsk::test::ReadPieces;
 
 TEST_F(LargeObject, FetchedIdentifierAndLengthWhetherOpenedOrNot) {
     EXPECT_EQ(loc_->storage, vsk::LobStorage::LargeObject);
@@ -106,7 +95,7 @@ TEST_F(LargeObject, ReadsWithCallbacksDeliverTheAskedBytes) {
             Pieces p;
             Bytes buf(t.bufl, '\0');
             ub4 amount = t.amount;
-            ASSERT_EQ(OCILobRead(svc_, err_, loc_, &amount, t.offset, buf.data(), t.bufl, &p, collect, 0, 0),
+            ASSERT_EQ(OCILobRead(svc_, err_, loc_, &amount, t.offset, buf.data(), t.bufl, &p, collect_pieces, 0, 0),
                       OCI_SUCCESS)
                 << error().second;
             EXPECT_EQ(p.data, t.data) << t.offset;

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "lob_support.h"
 #include "oci_session_test.h"
 
 namespace {
@@ -45,10 +46,15 @@ protected:
         exec_ok("DROP TABLE IF EXISTS lob_vals");
     }
 
-    OCILobLocator *locator() {
-        void *l = nullptr;
-        EXPECT_EQ(OCIDescriptorAlloc(env_, &l, OCI_DTYPE_LOB, 0, nullptr), OCI_SUCCESS);
-        return static_cast<OCILobLocator *>(l);
+    OCILobLocator *locator() { return vsk::test::new_locator(env_); }
+    // Runs sql with the locator bound as dty to its one placeholder, and commits.
+    sword run_with(const std::string &text, OCILobLocator **loc, ub2 dty) {
+        EXPECT_EQ(prepare(sql(text)), OCI_SUCCESS);
+        OCIBind *b = nullptr;
+        EXPECT_EQ(OCIBindByPos(stmt_, &b, err_, 1, loc, sizeof *loc, dty, nullptr, nullptr, nullptr, 0, nullptr,
+                               OCI_DEFAULT),
+                  OCI_SUCCESS);
+        return execute(1, OCI_COMMIT_ON_SUCCESS);
     }
     // Stores a row through the side connection, bytes as a binary parameter.
     void put_row(int k, const Bytes &b, const std::string &c = "") {
@@ -105,20 +111,6 @@ protected:
     std::string side(const std::string &sql) { return side_value(sql); }
 };
 
-// Collects what a read callback is handed.
-struct Collected {
-    Bytes data;
-    std::vector<ub1> pieces;
-};
-sb4 collect_v1(void *ctx, const void *buf, ub4 len, ub1 piece) {
-    auto *c = static_cast<Collected *>(ctx);
-    c->data.append(static_cast<const char *>(buf), len);
-    c->pieces.push_back(piece);
-    return OCI_CONTINUE;
-}
-sb4 collect_v2(void *ctx, const void *buf, oraub8 len, ub1 piece, void **, oraub8 *) {
-    return collect_v1(ctx, buf, static_cast<ub4>(len), piece);
-}
 
 // ---------------------------------------------------------------- bytea columns
 
@@ -139,17 +131,17 @@ TEST_P(ByteaSizes, FetchedValueReadsWholeInPiecesAndThroughCallbacks) {
     EXPECT_EQ(len4, value.size());
     EXPECT_TRUE(read_all(loc) == value);
     EXPECT_TRUE(read_polled(loc, 64 * 1024) == value);
-    Collected c;
+    vsk::test::ReadPieces c;
     Bytes buf(100000, '\0');
     oraub8 bytes = 0;
     ASSERT_EQ(OCILobRead2(svc_, err_, loc, &bytes, nullptr, 1, buf.data(), buf.size(), OCI_FIRST_PIECE, &c,
-                          collect_v2, 0, 0),
+                          vsk::test::collect_pieces2, 0, 0),
               OCI_SUCCESS);
     EXPECT_EQ(bytes, value.size());
     EXPECT_TRUE(c.data == value);
     if (!value.empty()) {
-        EXPECT_EQ(c.pieces.back(), OCI_LAST_PIECE);
-        if (c.pieces.size() > 1) EXPECT_EQ(c.pieces.front(), OCI_FIRST_PIECE);
+        EXPECT_EQ(c.codes.back(), OCI_LAST_PIECE);
+        if (c.codes.size() > 1) EXPECT_EQ(c.codes.front(), OCI_FIRST_PIECE);
     }
     boolean temp = TRUE, init = FALSE;
     EXPECT_EQ(OCILobIsTemporary(env_, err_, loc, &temp), OCI_SUCCESS);
@@ -311,12 +303,7 @@ TEST_F(Utf16Lob, CharacterLobsReadAsUtf16OrAsRequested) {
                            OCI_ONE_PIECE, nullptr, nullptr, 0, SQLCS_IMPLICIT),
               OCI_SUCCESS)
         << error().second;
-    ASSERT_EQ(prepare(sql("update lob_vals set c = :1")), OCI_SUCCESS);
-    OCIBind *b = nullptr;
-    ASSERT_EQ(OCIBindByPos(stmt_, &b, err_, 1, &temp, sizeof temp, SQLT_CLOB, nullptr, nullptr, nullptr, 0, nullptr,
-                           OCI_DEFAULT),
-              OCI_SUCCESS);
-    ASSERT_EQ(execute(1, OCI_COMMIT_ON_SUCCESS), OCI_SUCCESS) << error().second;
+    ASSERT_EQ(run_with("update lob_vals set c = :1", &temp, SQLT_CLOB), OCI_SUCCESS) << error().second;
     EXPECT_EQ(side("select c from lob_vals"), "x\xc3\xa9");
 }
 
@@ -372,19 +359,12 @@ TEST_F(Lob, TemporaryBlobWriteAppendTrimEraseCopyAndBind) {
     ASSERT_EQ(OCILobCopy2(svc_, err_, temp, fetched, 4, 1, 3), OCI_SUCCESS) << error().second;
     ASSERT_EQ(OCILobAppend(svc_, err_, temp, fetched), OCI_SUCCESS);
     EXPECT_EQ(read_all(temp), "23450123456789");
-    ASSERT_EQ(prepare("insert into lob_vals (k, b) values (2, :1)"), OCI_SUCCESS);
-    OCIBind *b = nullptr;
-    ASSERT_EQ(OCIBindByPos(stmt_, &b, err_, 1, &temp, sizeof temp, SQLT_BLOB, nullptr, nullptr, nullptr, 0, nullptr,
-                           OCI_DEFAULT),
-              OCI_SUCCESS);
-    ASSERT_EQ(execute(1, OCI_COMMIT_ON_SUCCESS), OCI_SUCCESS) << error().second;
+    ASSERT_EQ(run_with("insert into lob_vals (k, b) values (2, :1)", &temp, SQLT_BLOB), OCI_SUCCESS)
+        << error().second;
     EXPECT_EQ(side("select encode(b, 'escape') from lob_vals where k = 2"), "23450123456789");
     // A fetched value bound into another row.
-    ASSERT_EQ(prepare("insert into lob_vals (k, b) values (3, :1)"), OCI_SUCCESS);
-    ASSERT_EQ(OCIBindByPos(stmt_, &b, err_, 1, &fetched, sizeof fetched, SQLT_BLOB, nullptr, nullptr, nullptr, 0,
-                           nullptr, OCI_DEFAULT),
-              OCI_SUCCESS);
-    ASSERT_EQ(execute(1, OCI_COMMIT_ON_SUCCESS), OCI_SUCCESS) << error().second;
+    ASSERT_EQ(run_with("insert into lob_vals (k, b) values (3, :1)", &fetched, SQLT_BLOB), OCI_SUCCESS)
+        << error().second;
     EXPECT_EQ(side("select encode(b, 'escape') from lob_vals where k = 3"), "0123456789");
     ASSERT_EQ(OCILobFreeTemporary(svc_, err_, temp), OCI_SUCCESS);
     EXPECT_EQ(OCILobIsTemporary(env_, err_, temp, &flag), OCI_SUCCESS);
@@ -443,12 +423,7 @@ TEST_F(Lob, TemporaryClobThroughCallbacksAndCopies) {
     EXPECT_EQ(equal, TRUE);
     // A character LOB into a text column.
     put_row(1, "");
-    ASSERT_EQ(prepare("update lob_vals set c = :1"), OCI_SUCCESS);
-    OCIBind *b = nullptr;
-    ASSERT_EQ(OCIBindByPos(stmt_, &b, err_, 1, &copy, sizeof copy, SQLT_CLOB, nullptr, nullptr, nullptr, 0, nullptr,
-                           OCI_DEFAULT),
-              OCI_SUCCESS);
-    ASSERT_EQ(execute(1, OCI_COMMIT_ON_SUCCESS), OCI_SUCCESS) << error().second;
+    ASSERT_EQ(run_with("update lob_vals set c = :1", &copy, SQLT_CLOB), OCI_SUCCESS) << error().second;
     EXPECT_EQ(side("select c from lob_vals"), "abQR  y\xc3\xa9");
     // A binary and a character LOB do not mix.
     OCILobLocator *blob = locator();
