@@ -90,7 +90,9 @@ TEST_F(LargeObject, ReadsWithCallbacksDeliverTheAskedBytes) {
         {11, 5, 4, "", {}},
     };
     for (bool opened : {false, true}) {
-        if (opened) ASSERT_EQ(OCILobOpen(svc_, err_, loc_, OCI_LOB_READWRITE), OCI_SUCCESS);
+        if (opened) {
+            ASSERT_EQ(OCILobOpen(svc_, err_, loc_, OCI_LOB_READWRITE), OCI_SUCCESS);
+        }
         for (const Case &t : cases) {
             Pieces p;
             Bytes buf(t.bufl, '\0');
@@ -108,8 +110,11 @@ TEST_F(LargeObject, ReadsWithCallbacksDeliverTheAskedBytes) {
 
 TEST_F(LargeObject, TooSmallBufferWithoutCallbackNeedsDataOpenedOrNot) {
     for (bool opened : {true, false}) {
-        if (opened) ASSERT_EQ(OCILobOpen(svc_, err_, loc_, OCI_LOB_READWRITE), OCI_SUCCESS);
-        else ASSERT_EQ(OCILobClose(svc_, err_, loc_), OCI_SUCCESS);
+        if (opened) {
+            ASSERT_EQ(OCILobOpen(svc_, err_, loc_, OCI_LOB_READWRITE), OCI_SUCCESS);
+        } else {
+            ASSERT_EQ(OCILobClose(svc_, err_, loc_), OCI_SUCCESS);
+        }
         // 100 bytes asked, the 10 there are, into a 5-byte buffer.
         char buf[10];
         ub4 amount = 100;

@@ -141,7 +141,9 @@ TEST_P(ByteaSizes, FetchedValueReadsWholeInPiecesAndThroughCallbacks) {
     EXPECT_TRUE(c.data == value);
     if (!value.empty()) {
         EXPECT_EQ(c.codes.back(), OCI_LAST_PIECE);
-        if (c.codes.size() > 1) EXPECT_EQ(c.codes.front(), OCI_FIRST_PIECE);
+        if (c.codes.size() > 1) {
+            EXPECT_EQ(c.codes.front(), OCI_FIRST_PIECE);
+        }
     }
     boolean temp = TRUE, init = FALSE;
     EXPECT_EQ(OCILobIsTemporary(env_, err_, loc, &temp), OCI_SUCCESS);

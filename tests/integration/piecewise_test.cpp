@@ -96,7 +96,9 @@ protected:
         EXPECT_EQ(OCIBindByPos(stmt_, &b, err_, pos, nullptr, 0x7FFFFFFF, dty, nullptr, nullptr, nullptr, 0, nullptr,
                                OCI_DATA_AT_EXEC),
                   OCI_SUCCESS);
-        if (f) EXPECT_EQ(OCIBindDynamic(b, err_, f, feed, nullptr, nullptr), OCI_SUCCESS);
+        if (f) {
+            EXPECT_EQ(OCIBindDynamic(b, err_, f, feed, nullptr, nullptr), OCI_SUCCESS);
+        }
         return b;
     }
     void define_dynamic(ub4 pos, ub2 dty, Sink *s) {
