@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds the benchmarks and runs them against a private server that lives only as long
 # as this script: vsk_statement_bench, vsk_describe_bench, vsk_transaction_bench,
-# vsk_array_dml_bench, vsk_pool_bench, vsk_number_bench, then vsk_datetime_bench.
+# vsk_array_dml_bench, vsk_pool_bench, vsk_number_bench, vsk_datetime_bench, then
+# vsk_lob_bench.
 # Extra arguments go to each (e.g. --benchmark_filter; a filter that matches nothing in
 # one program skips it).
 set -euo pipefail
@@ -20,7 +21,8 @@ stop_cluster() {
 trap stop_cluster EXIT
 "$ROOT/tools/pg_cluster" start "$PGDIR"
 
-for program in vsk_statement_bench vsk_describe_bench vsk_transaction_bench vsk_array_dml_bench vsk_pool_bench vsk_number_bench vsk_datetime_bench; do
+for program in vsk_statement_bench vsk_describe_bench vsk_transaction_bench vsk_array_dml_bench vsk_pool_bench \
+  vsk_number_bench vsk_datetime_bench vsk_lob_bench; do
   echo "== $program"
   VSK_BENCH_CONNINFO="$PGDIR/conninfo" "$BENCH_DIR/bench/$program" "$@"
 done

@@ -20,30 +20,6 @@ VSK_EXPORT sword OCIConnectionPoolDestroy(OCICPool *poolhp, OCIError *errhp, ub4
     return vsk::pending_call(const_cast<void *>(static_cast<const void *>(poolhp)), errhp, OCI_FNCODE_CPOOLDESTROY, poolhp, errhp, mode);
 }
 
-VSK_EXPORT sword OCILobClose(OCISvcCtx *svchp, OCIError *errhp, OCILobLocator *locp) {
-    return vsk::pending_call(const_cast<void *>(static_cast<const void *>(svchp)), errhp, OCI_FNCODE_LOBCLOSE, svchp, errhp, locp);
-}
-
-VSK_EXPORT sword OCILobGetLength(OCISvcCtx *svchp, OCIError *errhp, OCILobLocator *locp, ub4 *lenp) {
-    return vsk::pending_call(const_cast<void *>(static_cast<const void *>(svchp)), errhp, OCI_FNCODE_LOBLENGTH, svchp, errhp, locp, lenp);
-}
-
-VSK_EXPORT sword OCILobOpen(OCISvcCtx *svchp, OCIError *errhp, OCILobLocator *locp, ub1 mode) {
-    return vsk::pending_call(const_cast<void *>(static_cast<const void *>(svchp)), errhp, OCI_FNCODE_LOBOPEN, svchp, errhp, locp, mode);
-}
-
-VSK_EXPORT sword OCILobRead(OCISvcCtx *svchp, OCIError *errhp, OCILobLocator *locp, ub4 *amtp, ub4 offset, void *bufp, ub4 bufl, void *ctxp, OCICallbackLobRead cbfp, ub2 csid, ub1 csfrm) {
-    return vsk::pending_call(const_cast<void *>(static_cast<const void *>(svchp)), errhp, OCI_FNCODE_LOBREAD, svchp, errhp, locp, amtp, offset, bufp, bufl, ctxp, cbfp, csid, csfrm);
-}
-
-VSK_EXPORT sword OCILobTrim(OCISvcCtx *svchp, OCIError *errhp, OCILobLocator *locp, ub4 newlen) {
-    return vsk::pending_call(const_cast<void *>(static_cast<const void *>(svchp)), errhp, OCI_FNCODE_LOBTRIM, svchp, errhp, locp, newlen);
-}
-
-VSK_EXPORT sword OCILobWriteAppend(OCISvcCtx *svchp, OCIError *errhp, OCILobLocator *lobp, ub4 *amtp, void *bufp, ub4 bufl, ub1 piece, void *ctxp, OCICallbackLobWrite cbfp, ub2 csid, ub1 csfrm) {
-    return vsk::pending_call(const_cast<void *>(static_cast<const void *>(svchp)), errhp, 0, svchp, errhp, lobp, amtp, bufp, bufl, piece, ctxp, cbfp, csid, csfrm);
-}
-
 VSK_EXPORT OraText * OCIMessageGet(OCIMsg *msgh, ub4 msgno, OraText *msgbuf, size_t buflen) {
     vsk::pending_call(nullptr, nullptr, 0, msgh, msgno, msgbuf, buflen);
     return nullptr;

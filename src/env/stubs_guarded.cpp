@@ -120,10 +120,6 @@ VSK_EXPORT sword OCILdaToSvcCtx(OCISvcCtx **svchpp, OCIError *errhp, Lda_Def *ld
     return vsk::guarded_stub(VSK_GUARDED_STUB("OCILdaToSvcCtx", "Converting Server Context from V7 to V8\n", OCI_FNCODE_LDATOSVCCTX, true, true), errhp, errhp, svchpp, errhp, ldap);
 }
 
-VSK_EXPORT sword OCILobAppend(OCISvcCtx *svchp, OCIError *errhp, OCILobLocator *dst_locp, OCILobLocator *src_locp) {
-    return vsk::guarded_stub(VSK_GUARDED_STUB("OCILobAppend", "Appending to a LOB\n", OCI_FNCODE_LOBAPPEND, true, true), const_cast<void *>(static_cast<const void *>(svchp)), errhp, svchp, errhp, dst_locp, src_locp);
-}
-
 VSK_EXPORT sword OCILobArrayRead(OCISvcCtx *svchp, OCIError *errhp, ub4 *array_iter, OCILobLocator **lobp_arr, oraub8 *byte_amt_arr, oraub8 *char_amt_arr, oraub8 *offset_arr, void **bufp_arr, oraub8 *bufl_arr, ub1 piece, void *ctxp, OCICallbackLobArrayRead cbfp, ub2 csid, ub1 csfrm) {
     return vsk::guarded_stub(VSK_GUARDED_STUB("OCILobArrayRead", "Reading LOB into Multiple Locators\n", OCI_FNCODE_LOBARRAYREAD, true, true), const_cast<void *>(static_cast<const void *>(svchp)), errhp, svchp, errhp, array_iter, lobp_arr, byte_amt_arr, char_amt_arr, offset_arr, bufp_arr, bufl_arr, piece, ctxp, cbfp, csid, csfrm);
 }
@@ -132,44 +128,12 @@ VSK_EXPORT sword OCILobArrayWrite(OCISvcCtx *svchp, OCIError *errhp, ub4 *array_
     return vsk::guarded_stub(VSK_GUARDED_STUB("OCILobArrayWrite", "Writing LOB from Multiple Locators\n", OCI_FNCODE_LOBARRAYWRITE, true, true), const_cast<void *>(static_cast<const void *>(svchp)), errhp, svchp, errhp, array_iter, lobp_arr, byte_amt_arr, char_amt_arr, offset_arr, bufp_arr, bufl_arr, piece, ctxp, cbfp, csid, csfrm);
 }
 
-VSK_EXPORT sword OCILobAssign(OCIEnv *envhp, OCIError *errhp, const OCILobLocator *src_locp, OCILobLocator **dst_locpp) {
-    return vsk::guarded_stub(VSK_GUARDED_STUB("OCILobAssign", "Assigning LOB/BFILE to Another\n", OCI_FNCODE_LOBASSIGN, true, true), const_cast<void *>(static_cast<const void *>(envhp)), errhp, envhp, errhp, src_locp, dst_locpp);
-}
-
-VSK_EXPORT sword OCILobCharSetForm(OCIEnv *envhp, OCIError *errhp, const OCILobLocator *locp, ub1 *csfrm) {
-    return vsk::guarded_stub(VSK_GUARDED_STUB("OCILobCharSetForm", "Get a Character Set from a LOB\n", OCI_FNCODE_LOBCHARSETFORM, true, true), const_cast<void *>(static_cast<const void *>(envhp)), errhp, envhp, errhp, locp, csfrm);
-}
-
-VSK_EXPORT sword OCILobCharSetId(OCIEnv *envhp, OCIError *errhp, const OCILobLocator *locp, ub2 *csid) {
-    return vsk::guarded_stub(VSK_GUARDED_STUB("OCILobCharSetId", "Get the Character Set from a LOB\n", OCI_FNCODE_LOBCHARSETID, false, true), const_cast<void *>(static_cast<const void *>(envhp)), errhp, envhp, errhp, locp, csid);
-}
-
-VSK_EXPORT sword OCILobCopy(OCISvcCtx *svchp, OCIError *errhp, OCILobLocator *dst_locp, OCILobLocator *src_locp, ub4 amount, ub4 dst_offset, ub4 src_offset) {
-    return vsk::guarded_stub(VSK_GUARDED_STUB("OCILobCopy", "Copying a LOB/BFILE\n", OCI_FNCODE_LOBCOPY, true, true), const_cast<void *>(static_cast<const void *>(svchp)), errhp, svchp, errhp, dst_locp, src_locp, amount, dst_offset, src_offset);
-}
-
-VSK_EXPORT sword OCILobCopy2(OCISvcCtx *svchp, OCIError *errhp, OCILobLocator *dst_locp, OCILobLocator *src_locp, oraub8 amount, oraub8 dst_offset, oraub8 src_offset) {
-    return vsk::guarded_stub(VSK_GUARDED_STUB("OCILobCopy2", "Copying a LOB/BFILE\n", OCI_FNCODE_LOBCOPY2, true, true), const_cast<void *>(static_cast<const void *>(svchp)), errhp, svchp, errhp, dst_locp, src_locp, amount, dst_offset, src_offset);
-}
-
-VSK_EXPORT sword OCILobCreateTemporary(OCISvcCtx *svchp, OCIError *errhp, OCILobLocator *locp, ub2 csid, ub1 csfrm, ub1 lobtype, boolean cache, OCIDuration duration) {
-    return vsk::guarded_stub(VSK_GUARDED_STUB("OCILobCreateTemporary", "Creating Temporary LOB\n", OCI_FNCODE_LOBCREATETEMP, false, true), const_cast<void *>(static_cast<const void *>(svchp)), errhp, svchp, errhp, locp, csid, csfrm, lobtype, cache, duration);
-}
-
 VSK_EXPORT sword OCILobDisableBuffering(OCISvcCtx *svchp, OCIError *errhp, OCILobLocator *locp) {
     return vsk::guarded_stub(VSK_GUARDED_STUB("OCILobDisableBuffering", "Disabling LOB Buffering\n", OCI_FNCODE_LOBDISABLEBUFFERING, false, true), const_cast<void *>(static_cast<const void *>(svchp)), errhp, svchp, errhp, locp);
 }
 
 VSK_EXPORT sword OCILobEnableBuffering(OCISvcCtx *svchp, OCIError *errhp, OCILobLocator *locp) {
     return vsk::guarded_stub(VSK_GUARDED_STUB("OCILobEnableBuffering", "Enable LOB Buffering\n", OCI_FNCODE_LOBENABLEBUFFERING, false, true), const_cast<void *>(static_cast<const void *>(svchp)), errhp, svchp, errhp, locp);
-}
-
-VSK_EXPORT sword OCILobErase(OCISvcCtx *svchp, OCIError *errhp, OCILobLocator *locp, ub4 *amount, ub4 offset) {
-    return vsk::guarded_stub(VSK_GUARDED_STUB("OCILobErase", "Erasing Portions of LOB\n", OCI_FNCODE_LOBERASE, false, true), const_cast<void *>(static_cast<const void *>(svchp)), errhp, svchp, errhp, locp, amount, offset);
-}
-
-VSK_EXPORT sword OCILobErase2(OCISvcCtx *svchp, OCIError *errhp, OCILobLocator *locp, oraub8 *amount, oraub8 offset) {
-    return vsk::guarded_stub(VSK_GUARDED_STUB("OCILobErase2", "Erasing Portions of LOB\n", OCI_FNCODE_LOBERASE2, false, true), const_cast<void *>(static_cast<const void *>(svchp)), errhp, svchp, errhp, locp, amount, offset);
 }
 
 VSK_EXPORT sword OCILobFileClose(OCISvcCtx *svchp, OCIError *errhp, OCILobLocator *filep) {
@@ -204,32 +168,8 @@ VSK_EXPORT sword OCILobFlushBuffer(OCISvcCtx *svchp, OCIError *errhp, OCILobLoca
     return vsk::guarded_stub(VSK_GUARDED_STUB("OCILobFlushBuffer", "Flushing LOB Buffers\n", OCI_FNCODE_LOBFLUSHBUFFER, false, true), const_cast<void *>(static_cast<const void *>(svchp)), errhp, svchp, errhp, locp, flag);
 }
 
-VSK_EXPORT sword OCILobFreeTemporary(OCISvcCtx *svchp, OCIError *errhp, OCILobLocator *locp) {
-    return vsk::guarded_stub(VSK_GUARDED_STUB("OCILobFreeTemporary", "Freeing Temporary LOB\n", OCI_FNCODE_LOBFREETEMP, false, true), const_cast<void *>(static_cast<const void *>(svchp)), errhp, svchp, errhp, locp);
-}
-
-VSK_EXPORT sword OCILobGetChunkSize(OCISvcCtx *svchp, OCIError *errhp, OCILobLocator *locp, ub4 *chunksizep) {
-    return vsk::guarded_stub(VSK_GUARDED_STUB("OCILobGetChunkSize", "Getting the LOB's Chunk Size\n", 0, false, true), const_cast<void *>(static_cast<const void *>(svchp)), errhp, svchp, errhp, locp, chunksizep);
-}
-
-VSK_EXPORT sword OCILobGetLength2(OCISvcCtx *svchp, OCIError *errhp, OCILobLocator *locp, oraub8 *lenp) {
-    return vsk::guarded_stub(VSK_GUARDED_STUB("OCILobGetLength2", "Retrieving the LOB's Length\n", OCI_FNCODE_LOBLENGTH2, false, true), const_cast<void *>(static_cast<const void *>(svchp)), errhp, svchp, errhp, locp, lenp);
-}
-
 VSK_EXPORT sword OCILobGetStorageLimit(OCISvcCtx *svchp, OCIError *errhp, OCILobLocator *locp, oraub8 *limitp) {
     return vsk::guarded_stub(VSK_GUARDED_STUB("OCILobGetStorageLimit", "Retriving Maximum Storage Limit for LOB\n", OCI_FNCODE_LOBGETSTORAGELIMIT, false, true), const_cast<void *>(static_cast<const void *>(svchp)), errhp, svchp, errhp, locp, limitp);
-}
-
-VSK_EXPORT sword OCILobIsEqual(OCIEnv *envhp, const OCILobLocator *x, const OCILobLocator *y, boolean *is_equal) {
-    return vsk::guarded_stub(VSK_GUARDED_STUB("OCILobIsEqual", "Comparing Equality of LOB/BFILE\n", OCI_FNCODE_LOBISEQUAL, false, false), const_cast<void *>(static_cast<const void *>(envhp)), nullptr, envhp, x, y, is_equal);
-}
-
-VSK_EXPORT sword OCILobIsOpen(OCISvcCtx *svchp, OCIError *errhp, OCILobLocator *locp, boolean *flag) {
-    return vsk::guarded_stub(VSK_GUARDED_STUB("OCILobIsOpen", "Checking whether LOB/BFILE is open\n", OCI_FNCODE_LOBISOPEN, false, true), const_cast<void *>(static_cast<const void *>(svchp)), errhp, svchp, errhp, locp, flag);
-}
-
-VSK_EXPORT sword OCILobIsTemporary(OCIEnv *envp, OCIError *errhp, OCILobLocator *locp, boolean *is_temporary) {
-    return vsk::guarded_stub(VSK_GUARDED_STUB("OCILobIsTemporary", "Checking to see if LOB is temporary\n", OCI_FNCODE_LOBISTEMP, false, true), const_cast<void *>(static_cast<const void *>(envp)), errhp, envp, errhp, locp, is_temporary);
 }
 
 VSK_EXPORT sword OCILobLoadFromFile(OCISvcCtx *svchp, OCIError *errhp, OCILobLocator *dst_locp, OCILobLocator *src_filep, ub4 amount, ub4 dst_offset, ub4 src_offset) {
@@ -238,34 +178,6 @@ VSK_EXPORT sword OCILobLoadFromFile(OCISvcCtx *svchp, OCIError *errhp, OCILobLoc
 
 VSK_EXPORT sword OCILobLoadFromFile2(OCISvcCtx *svchp, OCIError *errhp, OCILobLocator *dst_locp, OCILobLocator *src_filep, oraub8 amount, oraub8 dst_offset, oraub8 src_offset) {
     return vsk::guarded_stub(VSK_GUARDED_STUB("OCILobLoadFromFile2", "Loading LOB from File\n", OCI_FNCODE_LOBLOADFROMFILE2, false, true), const_cast<void *>(static_cast<const void *>(svchp)), errhp, svchp, errhp, dst_locp, src_filep, amount, dst_offset, src_offset);
-}
-
-VSK_EXPORT sword OCILobLocatorAssign(OCISvcCtx *svchp, OCIError *errhp, const OCILobLocator *src_locp, OCILobLocator **dst_locpp) {
-    return vsk::guarded_stub(VSK_GUARDED_STUB("OCILobLocatorAssign", "Assigning LOB/BFILE locator to another\n", OCI_FNCODE_LOBLOCATORASSIGN, false, true), const_cast<void *>(static_cast<const void *>(svchp)), errhp, svchp, errhp, src_locp, dst_locpp);
-}
-
-VSK_EXPORT sword OCILobLocatorIsInit(OCIEnv *envhp, OCIError *errhp, const OCILobLocator *locp, boolean *is_initialized) {
-    return vsk::guarded_stub(VSK_GUARDED_STUB("OCILobLocatorIsInit", "Checking to see if LOB/BFILE is initialized\n", OCI_FNCODE_LOBISINIT, false, true), const_cast<void *>(static_cast<const void *>(envhp)), errhp, envhp, errhp, locp, is_initialized);
-}
-
-VSK_EXPORT sword OCILobRead2(OCISvcCtx *svchp, OCIError *errhp, OCILobLocator *locp, oraub8 *byte_amtp, oraub8 *char_amtp, oraub8 offset, void *bufp, oraub8 bufl, ub1 piece, void *ctxp, OCICallbackLobRead2 cbfp, ub2 csid, ub1 csfrm) {
-    return vsk::guarded_stub(VSK_GUARDED_STUB("OCILobRead2", "Reading LOB/BFILE\n", OCI_FNCODE_LOBREAD2, false, true), const_cast<void *>(static_cast<const void *>(svchp)), errhp, svchp, errhp, locp, byte_amtp, char_amtp, offset, bufp, bufl, piece, ctxp, cbfp, csid, csfrm);
-}
-
-VSK_EXPORT sword OCILobTrim2(OCISvcCtx *svchp, OCIError *errhp, OCILobLocator *locp, oraub8 newlen) {
-    return vsk::guarded_stub(VSK_GUARDED_STUB("OCILobTrim2", "Truncating LOB\n", OCI_FNCODE_LOBTRIM2, false, true), const_cast<void *>(static_cast<const void *>(svchp)), errhp, svchp, errhp, locp, newlen);
-}
-
-VSK_EXPORT sword OCILobWrite(OCISvcCtx *svchp, OCIError *errhp, OCILobLocator *locp, ub4 *amtp, ub4 offset, void *bufp, ub4 buflen, ub1 piece, void *ctxp, OCICallbackLobWrite cbfp, ub2 csid, ub1 csfrm) {
-    return vsk::guarded_stub(VSK_GUARDED_STUB("OCILobWrite", "Writing to LOB\n", OCI_FNCODE_LOBWRITE, false, true), const_cast<void *>(static_cast<const void *>(svchp)), errhp, svchp, errhp, locp, amtp, offset, bufp, buflen, piece, ctxp, cbfp, csid, csfrm);
-}
-
-VSK_EXPORT sword OCILobWrite2(OCISvcCtx *svchp, OCIError *errhp, OCILobLocator *locp, oraub8 *byte_amtp, oraub8 *char_amtp, oraub8 offset, void *bufp, oraub8 buflen, ub1 piece, void *ctxp, OCICallbackLobWrite2 cbfp, ub2 csid, ub1 csfrm) {
-    return vsk::guarded_stub(VSK_GUARDED_STUB("OCILobWrite2", "Writing to LOB\n", OCI_FNCODE_LOBWRITE2, false, true), const_cast<void *>(static_cast<const void *>(svchp)), errhp, svchp, errhp, locp, byte_amtp, char_amtp, offset, bufp, buflen, piece, ctxp, cbfp, csid, csfrm);
-}
-
-VSK_EXPORT sword OCILobWriteAppend2(OCISvcCtx *svchp, OCIError *errhp, OCILobLocator *lobp, oraub8 *byte_amtp, oraub8 *char_amtp, void *bufp, oraub8 bufl, ub1 piece, void *ctxp, OCICallbackLobWrite2 cbfp, ub2 csid, ub1 csfrm) {
-    return vsk::guarded_stub(VSK_GUARDED_STUB("OCILobWriteAppend2", "Appending to LOB\n", 0, false, true), const_cast<void *>(static_cast<const void *>(svchp)), errhp, svchp, errhp, lobp, byte_amtp, char_amtp, bufp, bufl, piece, ctxp, cbfp, csid, csfrm);
 }
 
 VSK_EXPORT sword OCIParamSet(void *hdlp, ub4 htyp, OCIError *errhp, const void *dscp, ub4 dtyp, ub4 pos) {

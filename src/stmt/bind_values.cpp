@@ -9,10 +9,12 @@
 #include "stmt/define_fill.h"
 #include "stmt/elements.h"
 #include "stmt/execute.h"
+#include "stmt/piecewise.h"
 #include "stmt/records.h"
 #include "stmt/session_date_binds.h"
 #include "types/conversion_dispatch.h"
 #include "types/conversion_support.h"
+#include "types/lob_values.h"
 #include "types/session_dates.h"
 
 namespace vsk {
@@ -35,6 +37,14 @@ bool is_string_type(ub2 dty) { return dty == SQLT_STR || dty == SQLT_AFC || dty 
 void apply_null_rule(const OCIBind *b, const char *elem, ub4 length, sb2 *ind) {
     if (*ind == -1) return;
     if (!(elem && (is_string_type(b->dty) || length != 0))) *ind = -1;
+}
+
+// The bind's converted value goes (unless a locator lent it).
+void drop_value(OCIBind *b) {
+    if (!b->pgBorrowed) std::free(b->pgValue);
+    b->pgValue = nullptr;
+    b->pgLength = 0;
+    b->pgBorrowed = 0;
 }
 
 int fail(OCIStmt *stmt, int rc) {
@@ -83,23 +93,24 @@ int GetOCIBindData(OCIStmt *stmt, OCIError *errhp, ub4 iteration) noexcept {
     int result = 0;
     for (OCIBind *b : stmt->binds) {
         if (b == stmt->returnBind) continue;
-        std::free(b->pgValue);
-        b->pgValue = nullptr;
-        b->pgLength = 0;
+        drop_value(b);
         b->pgFormat = 0;
         ocitrace(TRACE_BIND, "GetOCIBindData", "processing parameter %s\n", b->name.c_str());
         if (b->dataAtExec) {
-            // Values come from the input callback, one piece at a time.
-            if (!b->icbfp) return fail(stmt, kNeedData);
-            void *buf = nullptr;
-            ub4 alen = 0;
-            ub1 piece = OCI_ONE_PIECE;
-            void *indp = nullptr;
-            if (b->icbfp(b->ictxp, b, iteration, 0, &buf, &alen, &piece, &indp) != OCI_CONTINUE) return fail(stmt, -1);
-            sb2 ind = indp ? *static_cast<sb2 *>(indp) : 0;
-            result = OCI2PQType(errhp, b->dty, buf, alen, &ind, b->pgType, &b->pgValue, &b->pgLength, &b->pgFormat);
+            // The value comes from the input callback, in one piece or several.
+            result = gather_bind_input(errhp, b, iteration);
+            if (result == kNeedData) return fail(stmt, kNeedData);
             if (result > 1 || result < 0) return fail(stmt, result < 0 ? -1 : result);
             if (read_bind_date(stmt, errhp, b) != 0) return fail(stmt, -1);
+            continue;
+        }
+        if (is_locator_type(b->dty)) {
+            sb2 *ind = indicator_element(b, iteration);
+            bool borrowed = false;
+            result = lob_bind_value(errhp, b->dty, value_element(b, iteration), ind ? *ind : 0, &b->pgValue,
+                                    &b->pgLength, &b->pgFormat, &borrowed);
+            b->pgBorrowed = borrowed;
+            if (result != 0) return fail(stmt, -1);
             continue;
         }
         const char *elem = value_element(b, iteration);
@@ -145,11 +156,7 @@ int bindPgValues(const OCIStmt *stmt, ParamArrays *out) noexcept {
 }
 
 void release_binds_pgdata(OCIStmt *stmt) noexcept {
-    for (OCIBind *b : stmt->binds) {
-        std::free(b->pgValue);
-        b->pgValue = nullptr;
-        b->pgLength = 0;
-    }
+    for (OCIBind *b : stmt->binds) drop_value(b);
 }
 
 int fill_bind_parameters(OCIStmt *stmt, OCIError *errhp, ub4 iteration) noexcept {
@@ -173,6 +180,11 @@ int fill_bind_parameters(OCIStmt *stmt, OCIError *errhp, ub4 iteration) noexcept
         OCIBind *b = stmt->paramBinds[k];
         // An IN parameter's bind keeps its buffer, indicator and length.
         if (!b || !pqx::returns_value(out, static_cast<int>(k))) continue;
+        if (b->dataAtExec && b->ocbfp) {
+            result = call_out_bind_callback(errhp, b, iteration, out, static_cast<int>(k));
+            if (result > 1 || result < 0) return result;
+            continue;
+        }
         result = write_out_value(stmt, errhp, b, out, static_cast<int>(k), iteration, &null_missed);
         if (result > 1 || result < 0) return result;
     }

@@ -6,6 +6,7 @@
 #include "env/error.h"
 #include "env/trace.h"
 #include "stmt/elements.h"
+#include "stmt/piecewise.h"
 #include "stmt/records.h"
 #include "types/conversion_dispatch.h"
 #include "types/conversion_support.h"
@@ -17,7 +18,6 @@ namespace vsk {
 namespace {
 
 constexpr ub4 kErrNoDefine = 24374;
-constexpr ub4 kErrUnsupported = 3001;
 
 OCIDefine *find_define(const OCIStmt *stmt, int column) {
     for (OCIDefine *d : stmt->defines)
@@ -35,12 +35,19 @@ struct Column {
     bool traced;
     // The session's date format, for date and timestamp values going to character targets.
     const char *dateFormat;
+    // For the raw type lookup of values handed to output callbacks.
+    PGconn *conn;
 };
 
-Column column_of(OCIDefine *d, const PGresult *result, int c, const char *sessionFormat) {
+PGconn *connection_of(const OCIStmt *stmt) {
+    const OCIServer *server = server_of(stmt->svcctx);
+    return server ? server->conn : nullptr;
+}
+
+Column column_of(OCIDefine *d, const PGresult *result, int c, const char *sessionFormat, PGconn *conn) {
     const Oid type = PQftype(result, c);
-    return Column{d, c, type, PQfformat(result, c), findPQToOCIConversion(type, d->dty, nullptr),
-                  ocitracing(TRACE_DEFINE), renders_session_date(type, d->dty) ? sessionFormat : nullptr};
+    return Column{d,    c, type, PQfformat(result, c), findPQToOCIConversion(type, d->dty, nullptr),
+                  ocitracing(TRACE_DEFINE), renders_session_date(type, d->dty) ? sessionFormat : nullptr, conn};
 }
 
 // A value that was NULL without an indicator to say so: 1405 is recorded, the other
@@ -55,9 +62,11 @@ sword value_result(int rc, const sb2 *ind, ub2 rcode) {
 // Row r of the column into element j of its define.
 sword fill_one(OCIError *errhp, const Column &col, const PGresult *result, int r, ub4 j) {
     OCIDefine *d = col.define;
-    // Output callbacks come with piecewise fetching.
-    if (d->dynamic) return AddErrorRecord(errhp, OCI_ERROR, kErrUnsupported), OCI_ERROR;
     const int c = col.index;
+    if (d->dynamic) {
+        const int rc = call_define_callback(d, errhp, result, j, r, c, col.conn);
+        return rc == -2 ? OCI_ERROR : rc;
+    }
     const char *value = PQgetvalue(result, r, c);
     int length = PQgetlength(result, r, c);
     int format = col.format;
@@ -141,7 +150,7 @@ sword fill_define_buffers(OCIError *errhp, OCIStmt *stmt, const PGresult *result
         if (!d) break;
         sword rc = OCI_SUCCESS;
         ub4 j = 0;
-        const Column col = column_of(d, result, c, sessionFormat);
+        const Column col = column_of(d, result, c, sessionFormat, connection_of(stmt));
         const bool plain = plain_text_column(col, env, errhp);
         for (ub4 r = start; r < static_cast<ub4>(rows) && j < nrows; ++r, ++j) {
             rc = plain ? fill_plain_text(errhp, env, col, result, static_cast<int>(r), j)
@@ -174,7 +183,8 @@ sword fill_define_buffers_prefetch(OCIError *errhp, OCIStmt *stmt, const PGresul
     for (int c = 0; c < PQnfields(result); ++c) {
         OCIDefine *d = find_define(stmt, c);
         if (!d) break;
-        rc = fill_one(errhp, column_of(d, result, c, session_format_of(stmt)), result, static_cast<int>(prefetchIndex), 0);
+        rc = fill_one(errhp, column_of(d, result, c, session_format_of(stmt), connection_of(stmt)), result,
+                      static_cast<int>(prefetchIndex), 0);
         if (rc == kNullWithoutIndicator) {
             null_missed = true;
             rc = OCI_SUCCESS;

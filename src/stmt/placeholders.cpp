@@ -116,7 +116,9 @@ bool ReplacePlaceholders(const std::vector<OCIBind *> &binds, std::string_view t
         out->paramBinds.push_back(bind);
         out->pg_query += '$';
         out->pg_query += std::to_string(out->paramBinds.size());
-        out->paramTypes.push_back(bind->pgType == PG_VARCHAR ? 0 : bind->pgType);
+        // A LOB's parameter takes its type from where it goes: bytea, text or an oid.
+        const bool open = bind->pgType == PG_VARCHAR || bind->dty == SQLT_BLOB || bind->dty == SQLT_CLOB;
+        out->paramTypes.push_back(open ? 0 : bind->pgType);
         out->paramDirs.push_back(bind->direction);
         i += n;
     }

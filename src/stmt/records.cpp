@@ -19,7 +19,7 @@ OCITrans *Alloc_OCITrans() noexcept { return new_record<OCITrans>(HANDLE_OCITran
 void Free_OCIBind(void *h) noexcept {
     if (!is_kind(h, HANDLE_OCIBind)) return;
     auto *bind = static_cast<OCIBind *>(h);
-    std::free(bind->pgValue);
+    if (!bind->pgBorrowed) std::free(bind->pgValue);
     delete_record(bind);
 }
 

@@ -42,10 +42,12 @@ struct OCIBind {
     // Server type sent with the parameter, and 1 IN, 2 OUT, 3 IN OUT.
     ub4 pgType;
     ub4 direction;
-    // The converted value of the current iteration (malloc'd).
+    // The converted value of the current iteration: malloc'd, or lent by a bound LOB
+    // locator (pgBorrowed) and never freed here.
     char *pgValue;
     ub4 pgLength;
     ub1 pgFormat;
+    ub1 pgBorrowed;
     // Strides of OCIBindArrayOfStruct.
     ub1 skipSet;
     ub4 pvskip, indskip, alskip, rcskip;

@@ -31,7 +31,7 @@ using BindEntry = ConversionEntry<BindConversion>;
 using FetchEntry = ConversionEntry<FetchConversion>;
 
 constexpr int kBindTableSize = 38;
-constexpr int kFetchTableSize = 250;
+constexpr int kFetchTableSize = 254;
 // Keyed (external type, server type) and (server type, external type); sorted, no duplicates.
 extern const BindEntry kBindTable[kBindTableSize];
 extern const FetchEntry kFetchTable[kFetchTableSize];
@@ -154,7 +154,9 @@ VSK_FETCH_CONVERSION(ConvertTIMESTAMPOIDToSQLT_TIMESTAMP_TZ);
 VSK_FETCH_CONVERSION(ConvertTIMESTAMPTZOIDToSQLT_TIMESTAMP_TZ);
 VSK_FETCH_CONVERSION(ConvertINTERVALOIDToSQLT_INTERVAL_DS);
 
-// LOB locators.
+// LOB locators (lob_conversions.cpp).
 VSK_FETCH_CONVERSION(ConvertOIDOIDToSQLT_BLOB);
+VSK_FETCH_CONVERSION(ConvertBYTEAOIDToSQLT_BLOB);
+VSK_FETCH_CONVERSION(ConvertTEXTOIDToSQLT_CLOB);
 
 }  // namespace vsk

@@ -30,7 +30,7 @@ void expect_sorted_and_unique(const Entry (&table)[N]) {
 
 TEST(ConversionTables, SortedWithoutDuplicatesAndOfTheirSize) {
     static_assert(sizeof kBindTable / sizeof kBindTable[0] == 38);
-    static_assert(sizeof kFetchTable / sizeof kFetchTable[0] == 250);
+    static_assert(sizeof kFetchTable / sizeof kFetchTable[0] == 254);
     expect_sorted_and_unique(kBindTable);
     expect_sorted_and_unique(kFetchTable);
 }
@@ -55,7 +55,8 @@ TEST(ConversionTables, LookupsNormaliseAndRefuse) {
     EXPECT_EQ(findPQToOCIConversion(PG_VARCHAR, 0x10000 + SQLT_CHR, nullptr), ConvertTEXTOIDToSQLT_CHR);
     // An OID outside the known set needs the server to say it is raw.
     EXPECT_EQ(findPQToOCIConversion(99999, SQLT_STR, nullptr), nullptr);
-    EXPECT_EQ(findPQToOCIConversion(PG_TEXT, SQLT_CLOB, nullptr), nullptr);
+    EXPECT_EQ(findPQToOCIConversion(PG_TEXT, SQLT_CLOB, nullptr), ConvertTEXTOIDToSQLT_CLOB);
+    EXPECT_EQ(findPQToOCIConversion(PG_BYTEA, SQLT_CLOB, nullptr), nullptr);
     EXPECT_EQ(IsOCIToPQConversionPossible(SQLT_UIN, PG_NUMERIC, nullptr), -1);
     EXPECT_EQ(IsOCIToPQConversionPossible(SQLT_CHR, 99999, nullptr), -1);
     EXPECT_EQ(IsOCIToPQConversionPossible(SQLT_CHR, PG_VARCHAR, nullptr), 0);

@@ -157,7 +157,8 @@ TEST_F(Handles, DescriptorTypesAndKindChecks) {
     for (ub4 type : {51u, 52u, 54u, 55u, 60u, 64u, 66u, 67u, 71u, 200u}) desc(type, OCI_INVALID_HANDLE);
 
     auto *lob = static_cast<OCILobLocator *>(desc(OCI_DTYPE_LOB));
-    EXPECT_EQ(lob->lobRef, 0xFFFFFFFF00000000ull);
+    EXPECT_EQ(lob->storage, vsk::LobStorage::None);
+    EXPECT_EQ(lob->fd, -1);
     void *ts = desc(OCI_DTYPE_TIMESTAMP_TZ);
     EXPECT_EQ(OCIDescriptorFree(ts, OCI_DTYPE_INTERVAL_DS), OCI_INVALID_HANDLE);
     EXPECT_EQ(OCIDescriptorFree(ts, OCI_DTYPE_ROWID), OCI_INVALID_HANDLE);
