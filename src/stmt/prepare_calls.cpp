@@ -115,6 +115,48 @@ OCIStmt *find_cached(OCISvcCtx *svc, const OraText *key, ub4 key_len) noexcept {
     return nullptr;
 }
 
+// Untagged statements a service context keeps for reuse by their text; drivers cache 20.
+constexpr std::size_t kCachedStatements = 20;
+
+// A cached untagged statement of the same text and syntax that nobody holds.
+OCIStmt *find_by_text(OCISvcCtx *svc, std::string_view text, ub4 language) noexcept {
+    for (OCIStmt *s : svc->stmtCache)
+        if (!s->checkedOut && s->cacheKey.empty() && s->language == language && s->cacheText == text) return s;
+    return nullptr;
+}
+
+// The statement a new one replaces in the cache: the one holding the same tag, or the
+// oldest nobody holds once the cache is full. Never a checked-out statement: the program
+// still uses it.
+OCIStmt *evicted_by(OCISvcCtx *svc, const OraText *key, ub4 key_len) noexcept {
+    if (key && key_len) {
+        OCIStmt *same = find_cached(svc, key, key_len);
+        if (same && !same->checkedOut) return same;
+    }
+    if (svc->stmtCache.size() < kCachedStatements) return nullptr;
+    for (OCIStmt *s : svc->stmtCache)
+        if (!s->checkedOut) return s;
+    return nullptr;
+}
+
+// A cached statement handed out again: the server keeps its prepared statement, the
+// program binds and defines afresh as after any prepare.
+void reuse(OCISvcCtx *svc, OCIStmt *stmt) noexcept {
+    release_binds_and_defines(stmt);
+    PQclear(stmt->result);
+    PQclear(stmt->outResult);
+    stmt->result = stmt->outResult = nullptr;
+    stmt->executed = 0;
+    stmt->checkedOut = 1;
+    // Most recently used last, so eviction takes the least recently used.
+    svc->stmtCache.remove(stmt);
+    if (!svc->stmtCache.append(stmt)) {
+        // Out of memory: it leaves the cache and is the program's to release.
+        stmt->svcctx = nullptr;
+        stmt->fromCache = 0;
+    }
+}
+
 }  // namespace
 
 extern "C" {
@@ -169,6 +211,15 @@ VSK_EXPORT sword OCIStmtPrepare2(OCISvcCtx *svchp, OCIStmt **stmtpp, OCIError *e
         return leave((AddErrorRecord(errhp, OCI_ERROR, kErrNotInCache), OCI_ERROR));
     }
 
+    const std::string_view text(reinterpret_cast<const char *>(stmt), stmt_len);
+    if (svchp->stmtCacheEnabled && !(key && key_len)) {
+        if (OCIStmt *hit = find_by_text(svchp, text, language)) {
+            reuse(svchp, hit);
+            *stmtpp = hit;
+            return leave(OCI_SUCCESS);
+        }
+    }
+
     OCIStmt *fresh = nullptr;
     sword rc = OCIHandleAlloc(env, reinterpret_cast<void **>(&fresh), OCI_HTYPE_STMT, 0, nullptr);
     if (rc != OCI_SUCCESS) return leave(rc);
@@ -180,7 +231,7 @@ VSK_EXPORT sword OCIStmtPrepare2(OCISvcCtx *svchp, OCIStmt **stmtpp, OCIError *e
     }
     sword result = OCI_SUCCESS;
     if (svchp->stmtCacheEnabled) {
-        OCIStmt *old = find_cached(svchp, key, key_len);
+        OCIStmt *old = evicted_by(svchp, key, key_len);
         if (old) {
             svchp->stmtCache.remove(old);
             old->svcctx = nullptr;
@@ -188,13 +239,18 @@ VSK_EXPORT sword OCIStmtPrepare2(OCISvcCtx *svchp, OCIStmt **stmtpp, OCIError *e
             OCIHandleFree(old, OCI_HTYPE_STMT);
         }
         fresh->cacheKey.clear();
+        try {
+            fresh->cacheText.assign(text);
+        } catch (...) {
+            fresh->cacheText.clear();
+        }
         if (!svchp->stmtCache.append(fresh)) {
             OCIHandleFree(fresh, OCI_HTYPE_STMT);
             *stmtpp = nullptr;
             return leave(OCI_ERROR);
         }
         fresh->svcctx = svchp;
-        if (old || (key && key_len)) {
+        if (key && key_len) {
             AddErrorRecord(errhp, OCI_SUCCESS_WITH_INFO, kErrUntagged);
             result = OCI_SUCCESS_WITH_INFO;
         }

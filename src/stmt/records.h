@@ -145,9 +145,11 @@ struct OCIStmt {
     ub1 asyncSelect;
     std::vector<std::string> describeNames;
     OCISvcCtx *svcctx;
-    // Statement cache: the tag, whether the record came from OCIStmtPrepare2 and is
-    // checked out until OCIStmtRelease.
+    // Statement cache: the tag, the text as the program gave it (untagged statements are
+    // found again by it), whether the record came from OCIStmtPrepare2 and is checked
+    // out until OCIStmtRelease.
     std::string cacheKey;
+    std::string cacheText;
     ub1 fromCache;
     ub1 checkedOut;
     ub4 cursorMode;
