@@ -139,6 +139,42 @@ TEST_F(StatementPrepare, TaggedCache) {
     EXPECT_EQ(OCIHandleFree(c, OCI_HTYPE_STMT), OCI_SUCCESS);
 }
 
+TEST_F(StatementPrepare, UntaggedCacheReusesByText) {
+    svc_->stmtCacheEnabled = 1;
+    OCIStmt *a = nullptr, *b = nullptr, *again = nullptr;
+    ASSERT_EQ(OCIStmtPrepare2(svc_, &a, err_, ot("select 1"), 8, nullptr, 0, OCI_NTV_SYNTAX, OCI_DEFAULT),
+              OCI_SUCCESS);
+    // The same text while the first is held: a statement of its own, and the first lives on.
+    ASSERT_EQ(OCIStmtPrepare2(svc_, &b, err_, ot("select 1"), 8, nullptr, 0, OCI_NTV_SYNTAX, OCI_DEFAULT),
+              OCI_SUCCESS);
+    EXPECT_NE(a, b);
+    EXPECT_EQ(a->stmtText, "select 1");
+    int v = 0;
+    OCIDefine *d = nullptr;
+    ASSERT_EQ(OCIDefineByPos(a, &d, err_, 1, &v, sizeof v, SQLT_INT, nullptr, nullptr, nullptr, OCI_DEFAULT),
+              OCI_SUCCESS);
+    EXPECT_EQ(OCIStmtRelease(a, err_, nullptr, 0, OCI_DEFAULT), OCI_SUCCESS);
+    // Released, it comes back for the same text, without the defines of its last use.
+    ASSERT_EQ(OCIStmtPrepare2(svc_, &again, err_, ot("select 1"), 8, nullptr, 0, OCI_NTV_SYNTAX, OCI_DEFAULT),
+              OCI_SUCCESS);
+    EXPECT_EQ(again, a);
+    EXPECT_TRUE(again->defines.empty());
+    EXPECT_EQ(OCIStmtRelease(again, err_, nullptr, 0, OCI_DEFAULT), OCI_SUCCESS);
+    EXPECT_EQ(OCIStmtRelease(b, err_, nullptr, 0, OCI_DEFAULT), OCI_SUCCESS);
+
+    // A full cache drops the least recently used statement nobody holds.
+    for (int i = 0; i < 30; ++i) {
+        const std::string text = "select " + std::to_string(i);
+        OCIStmt *s = nullptr;
+        ASSERT_EQ(OCIStmtPrepare2(svc_, &s, err_, ot(text.c_str()), static_cast<ub4>(text.size()), nullptr, 0,
+                                  OCI_NTV_SYNTAX, OCI_DEFAULT),
+                  OCI_SUCCESS);
+        EXPECT_EQ(OCIStmtRelease(s, err_, nullptr, 0, OCI_DEFAULT), OCI_SUCCESS);
+    }
+    EXPECT_EQ(svc_->stmtCache.size(), 20u);
+    EXPECT_EQ(svc_->stmtCache.tail()->stmtText, "select 29");
+}
+
 }  // namespace
 
 #include "stmt/cursors.h"
