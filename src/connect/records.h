@@ -47,6 +47,10 @@ struct OCISession {
     std::string sslmode;
     // Set when the session came from a session pool.
     ub1 pooled;
+    // OCI_ATTR_DRIVER_NAME: the connection's application name when no module is set.
+    std::string driverName;
+    // The server the session was begun on; null before OCISessionBegin.
+    OCIServer *server;
     vsk::PtrList<char> texts;
     // Context entries of OCIContextSetValue (services/context_values.h).
     vsk::PtrList<void> contextValues;
@@ -59,6 +63,9 @@ struct OCISvcCtx {
     void *trans;
     ub1 stmtCacheEnabled;
     vsk::PtrList<OCIStmt> stmtCache;
+    // Settings drivers make and read back (OCI_ATTR_STMTCACHESIZE, OCI_ATTR_CALL_TIMEOUT).
+    ub4 stmtCacheSize;
+    ub4 callTimeout;
 };
 
 struct OCISPool {

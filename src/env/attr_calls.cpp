@@ -48,6 +48,9 @@ bool set_refused_type(ub4 type) noexcept {
            type == 28 || type == 29;
 }
 
+// Binds and defines belong to their statement rather than to the environment.
+bool bind_or_define(const void *h) noexcept { return is_kind(h, HANDLE_OCIBind) || is_kind(h, HANDLE_OCIDefine); }
+
 }  // namespace
 
 extern "C" {
@@ -58,7 +61,8 @@ VSK_EXPORT sword OCIAttrGet(const void *trgthndlp, ub4 trghndltyp, void *attribu
     if (!target || !attributep || !is_kind(errhp, HANDLE_OCIError)) return OCI_INVALID_HANDLE;
     if (!kind_of(target)) return OCI_INVALID_HANDLE;
     void *parent = header_of(target)->parenth;
-    if (parent && !is_kind(parent, HANDLE_OCIEnv)) return OCI_INVALID_HANDLE;
+    if (parent && !is_kind(parent, HANDLE_OCIEnv) && !(bind_or_define(target) && env_of(parent)))
+        return OCI_INVALID_HANDLE;
     _ClearErrorHandle(errhp);
     AttrGetter get = getter_for(trghndltyp);
     return get ? get(target, attributep, sizep, attrtype, errhp) : OCI_ERROR;
@@ -77,6 +81,9 @@ VSK_EXPORT sword OCIAttrSet(void *trgthndlp, ub4 trghndltyp, void *attributep, u
     if (!parent) {
         if (trghndltyp != OCI_HTYPE_ENV || !is_kind(trgthndlp, HANDLE_OCIEnv)) return OCI_ERROR;
         env = static_cast<OCIEnv *>(trgthndlp);
+    } else if (bind_or_define(trgthndlp)) {
+        env = env_of(parent);
+        if (!env) return OCI_ERROR;
     } else {
         if (!is_kind(parent, HANDLE_OCIEnv)) return OCI_ERROR;
         env = static_cast<OCIEnv *>(parent);

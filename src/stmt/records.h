@@ -49,6 +49,8 @@ struct OCIBind {
     // Strides of OCIBindArrayOfStruct.
     ub1 skipSet;
     ub4 pvskip, indskip, alskip, rcskip;
+    // alenp holds ub4 lengths (OCIBindByName2, OCIBindByPos2).
+    ub1 wideLengths;
 };
 
 struct OCIDefine {
@@ -67,6 +69,8 @@ struct OCIDefine {
     // Strides of OCIDefineArrayOfStruct.
     ub1 skipSet;
     ub4 pvskip, indskip, rlskip, rcskip;
+    // rlenp holds ub4 lengths (OCIDefineByPos2).
+    ub1 wideLengths;
 };
 
 namespace vsk {
