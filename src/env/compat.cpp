@@ -43,7 +43,20 @@ bool loaded_under_vendor_name() noexcept {
     return vendor;
 }
 
-bool vendor_client() noexcept { return vendor_compat_requested() || loaded_under_vendor_name(); }
+bool inside_odpi(const void *address) noexcept {
+    Dl_info info{};
+    if (!address || !dladdr(address, &info) || !info.dli_fname) return false;
+    // Already loaded, so this only finds it; the reference is given back at once.
+    void *object = dlopen(info.dli_fname, RTLD_LAZY | RTLD_NOLOAD);
+    if (!object) return false;
+    const bool odpi = dlsym(object, "dpiContext_createWithParams") != nullptr;
+    dlclose(object);
+    return odpi;
+}
+
+bool vendor_client(const void *caller) noexcept {
+    return vendor_compat_requested() || loaded_under_vendor_name() || inside_odpi(caller);
+}
 
 bool vendor_mode(const OCIEnv *env) noexcept {
     return env && is_kind(env, HANDLE_OCIEnv) && env->vendorMode;

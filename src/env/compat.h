@@ -20,8 +20,14 @@ bool loaded_under_vendor_name() noexcept;
 // The basename test behind it, for a loaded file's path.
 bool is_vendor_library_path(const char *path) noexcept;
 
-// Either of the two above: OCIClientVersion then reports a release drivers accept.
-bool vendor_client() noexcept;
+// Whether the code at address belongs to a program or library that carries ODPI-C, the
+// layer under the node and python drivers (some of which load the library by its real
+// file name, whatever name they were given).
+bool inside_odpi(const void *address) noexcept;
+
+// Any of the above for a call made from caller: OCIClientVersion then reports a release
+// drivers accept.
+bool vendor_client(const void *caller) noexcept;
 
 // Whether env (or the environment above a handle) is vendor-faithful.
 bool vendor_mode(const OCIEnv *env) noexcept;

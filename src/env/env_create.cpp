@@ -157,7 +157,7 @@ VSK_EXPORT sword OCIEnvNlsCreate(OCIEnv **envhpp, ub4 mode, void *ctxp, MallocFn
 VSK_EXPORT void OCIClientVersion(sword *major_version, sword *minor_version, sword *update_num, sword *patch_num,
                                  sword *port_update_num) {
     // Drivers built for the vendor's client refuse releases before 19.
-    const bool vendor = vendor_client();
+    const bool vendor = vendor_client(__builtin_return_address(0));
     if (major_version) *major_version = vendor ? 19 : 16;
     if (minor_version) *minor_version = vendor ? 3 : 1;
     if (update_num) *update_num = 0;

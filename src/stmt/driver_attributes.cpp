@@ -26,6 +26,9 @@ sword driver_stmt_get(OCIStmt *stmt, void *attributep, ub4 *sizep, ub4 attrtype,
     case OCI_ATTR_IMPLICIT_RESULT_COUNT:
         put_attr<ub4>(attributep, sizep, 0);
         return OCI_SUCCESS;
+    case OCI_ATTR_NUM_DML_ERRORS:
+        put_attr<ub4>(attributep, sizep, stmt->batchErrorCount);
+        return OCI_SUCCESS;
     case OCI_ATTR_ROWID:
         // Rows have no row identifier to hand out.
         if (sizep) *sizep = 0;

@@ -135,6 +135,8 @@ struct OCIStmt {
     ub4 prefetchIndex;
     // Rows the last DML execution processed, added up over its iterations, and each
     // iteration's own (OCI_RETURN_ROW_COUNT_ARRAY).
+    // Rows of the last array DML under OCI_BATCH_ERRORS that failed (OCI_ATTR_NUM_DML_ERRORS).
+    ub4 batchErrorCount;
     ub8 rowCount;
     std::vector<ub8> rowCounts;
     // "INSERT INTO <table> [(<columns>)]" of an INSERT of placeholders only, whose rows

@@ -162,4 +162,14 @@ VSK_EXPORT sword OCIArrayDescriptorFree(void **descp, const ub4 type) {
     return rc;
 }
 
+// ROWID descriptors stay empty (OCI_ATTR_ROWID has none to give): their text is empty.
+VSK_EXPORT sword OCIRowidToChar(OCIRowid *rowidDesc, OraText *outbfp, ub2 *outbflp, OCIError *errhp) {
+    if (!is_kind(rowidDesc, HANDLE_OCIParam) || !is_kind(errhp, HANDLE_OCIError) || !outbflp)
+        return OCI_INVALID_HANDLE;
+    _ClearErrorHandle(errhp);
+    if (outbfp && *outbflp > 0) outbfp[0] = 0;
+    *outbflp = 0;
+    return OCI_SUCCESS;
+}
+
 }  // extern "C"

@@ -9,6 +9,7 @@
 const assert = require('node:assert/strict');
 const fs = require('node:fs');
 const path = require('node:path');
+const { spawnSync } = require('node:child_process');
 
 if (!fs.existsSync(path.join(process.env.VSK_ORACLEDB || '', 'package.json'))) {
   console.log(`driver not installed at ${process.env.VSK_ORACLEDB}: skipped`);
@@ -57,6 +58,24 @@ async function rowsOf(c, sql, binds = {}, options = {}) {
 
 async function dropTable(c, name) {
   await c.execute(`drop table if exists ${name}`);
+}
+
+// The LOB flow runs in a process of its own: calls the library does not offer yet may
+// end the process rather than fail.
+if (process.argv[2] === '--lob-flow') {
+  (async () => {
+    oracledb.initOracleClient({ libDir: process.env.VSK_LIB_DIR });
+    const c = await oracledb.getConnection(params);
+    try {
+      await lobFlow(c);
+    } finally {
+      await c.close();
+    }
+  })().then(() => process.exit(0), (e) => {
+    console.error(e);
+    process.exit(e.errorNum === UNSUPPORTED ? 77 : 1);
+  });
+  return;
 }
 
 before(async () => {
@@ -234,24 +253,35 @@ test('break ends a long query and the connection stays usable', async () => {
   assert.deepEqual(await rowsOf(conn, 'select 7 as seven'), [{ SEVEN: 7 }]);
 });
 
-test('a 1 MiB CLOB through a text column and a 1 MiB BLOB through a bytea column', async (t) => {
-  await dropTable(conn, 'drv_lobs');
-  await conn.execute('create table drv_lobs (id numeric(9), c text, b bytea)');
+// Writes and reads 1 MiB through LOBs; throws on a wrong value.
+async function lobFlow(c) {
+  await dropTable(c, 'drv_lobs');
+  await c.execute('create table drv_lobs (id numeric(9), c text, b bytea)');
   const text = 'abcdefghé'.repeat(MIB / 8).slice(0, MIB);
   const bytes = Buffer.alloc(MIB);
   for (let i = 0; i < bytes.length; i++) bytes[i] = (i * 7) & 0xff;
-  await unlessUnsupported(t, async () => {
-    await conn.execute('insert into drv_lobs values (1, :c, :b)',
-      { c: { val: text, type: oracledb.CLOB }, b: { val: bytes, type: oracledb.BLOB } }, { autoCommit: true });
-    const r = await conn.execute('select c, b from drv_lobs where id = 1', [],
-      { fetchInfo: { C: { type: oracledb.CLOB }, B: { type: oracledb.BLOB } } });
-    const [clob, blob] = r.rows[0];
-    assert.equal(await clob.getData(), text);
-    assert.deepEqual(await blob.getData(), bytes);
-    const asValues = await conn.execute('select c, b from drv_lobs where id = 1', [],
-      { fetchInfo: { C: { type: oracledb.STRING }, B: { type: oracledb.BUFFER } } });
-    assert.equal(asValues.rows[0][0].length, text.length);
-  });
+  await c.execute('insert into drv_lobs values (1, :c, :b)',
+    { c: { val: text, type: oracledb.CLOB }, b: { val: bytes, type: oracledb.BLOB } }, { autoCommit: true });
+  const r = await c.execute('select c, b from drv_lobs where id = 1', [],
+    { fetchInfo: { C: { type: oracledb.CLOB }, B: { type: oracledb.BLOB } } });
+  const [clob, blob] = r.rows[0];
+  assert.equal(await clob.getData(), text);
+  assert.deepEqual(await blob.getData(), bytes);
+  const asValues = await c.execute('select c, b from drv_lobs where id = 1', [],
+    { fetchInfo: { C: { type: oracledb.STRING }, B: { type: oracledb.BUFFER } } });
+  assert.equal(asValues.rows[0][0], text);
+  assert.deepEqual(asValues.rows[0][1], bytes);
+  await dropTable(c, 'drv_lobs');
+}
+
+test('a 1 MiB CLOB through a text column and a 1 MiB BLOB through a bytea column', (t) => {
+  const child = spawnSync(process.execPath, [__filename, '--lob-flow'], { encoding: 'utf8', timeout: 120000 });
+  const unsupported = child.status === 77 || /UNIMPLEMENTED FUNCTION CALL OCILob/.test(child.stderr);
+  if (unsupported) {
+    t.skip(`unsupported: ${child.stderr.trim().split('\n')[0]}`);
+    return;
+  }
+  assert.equal(child.status, 0, child.stderr);
 });
 
 test('a pool hands out connections that run statements', async (t) => {
