@@ -17,6 +17,8 @@ namespace vsk {
 
 namespace {
 
+constexpr ub4 kErrUnsupported = 3001;
+
 bool usable(void *h, HandleKind kind, OCIError *errhp) noexcept {
     return is_kind(h, kind) && is_kind(errhp, HANDLE_OCIError);
 }
@@ -209,7 +211,8 @@ sword Set_OCISPool(void *h, void *attributep, ub4, ub4 attrtype, OCIError *errhp
     case OCI_ATTR_SPOOL_GETMODE:
         return OCI_SUCCESS;
     default:
-        return OCI_ERROR;
+        // Pool settings beyond these come with session pools themselves.
+        return refuse_attr(errhp, kErrUnsupported);
     }
 }
 
