@@ -70,8 +70,11 @@ sword Get_OCISvcCtx(void *h, void *attributep, ub4 *sizep, ub4 attrtype, OCIErro
     case OCI_ATTR_CALL_TIMEOUT:
         put_attr<ub4>(attributep, sizep, svc->callTimeout);
         return OCI_SUCCESS;
-    default:
-        return driver_get_or_refuse(svc->server, attributep, sizep, attrtype, errhp);
+    default: {
+        // Unknown service-context attributes fail without a record, as they always have.
+        sword rc = driver_connection_get(svc->server, attributep, sizep, attrtype, errhp);
+        return rc == kNotDriverAttr ? OCI_ERROR : rc;
+    }
     }
 }
 

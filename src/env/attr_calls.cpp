@@ -61,8 +61,7 @@ VSK_EXPORT sword OCIAttrGet(const void *trgthndlp, ub4 trghndltyp, void *attribu
     if (!target || !attributep || !is_kind(errhp, HANDLE_OCIError)) return OCI_INVALID_HANDLE;
     if (!kind_of(target)) return OCI_INVALID_HANDLE;
     void *parent = header_of(target)->parenth;
-    if (parent && !is_kind(parent, HANDLE_OCIEnv) && !(bind_or_define(target) && env_of(parent)))
-        return OCI_INVALID_HANDLE;
+    if (parent && !is_kind(parent, HANDLE_OCIEnv)) return OCI_INVALID_HANDLE;
     _ClearErrorHandle(errhp);
     AttrGetter get = getter_for(trghndltyp);
     return get ? get(target, attributep, sizep, attrtype, errhp) : OCI_ERROR;

@@ -18,7 +18,6 @@ sword driver_stmt_get(OCIStmt *stmt, void *attributep, ub4 *sizep, ub4 attrtype,
 sword driver_stmt_set(OCIStmt *stmt, void *attributep, ub4 size, ub4 attrtype, OCIError *errhp) noexcept;
 // Binds and defines: settings the library has no use for are taken and ignored.
 sword driver_bind_set(void *handle, void *attributep, ub4 size, ub4 attrtype, OCIError *errhp) noexcept;
-sword driver_bind_get(void *handle, void *attributep, ub4 *sizep, ub4 attrtype, OCIError *errhp) noexcept;
 
 // Connection-wide facts drivers ask of whichever of the service context, server and
 // session they hold; server may be null when none is known.

@@ -77,10 +77,7 @@ HandleKind kind_for_handle_type(ub4 type) noexcept {
 HandleKind kind_for_descriptor_type(ub4 type) noexcept {
     switch (type) {
     case OCI_DTYPE_LOB: return HANDLE_OCILobLocator;
-    case OCI_DTYPE_PARAM:
-    // Rows carry no row identifiers here: a ROWID descriptor is an empty parameter
-    // descriptor, which drivers allocate, hand to OCI_ATTR_ROWID and free.
-    case OCI_DTYPE_ROWID: return HANDLE_OCIParam;
+    case OCI_DTYPE_PARAM: return HANDLE_OCIParam;
     case OCI_DTYPE_INTERVAL_YM:
     case OCI_DTYPE_INTERVAL_DS: return HANDLE_OCIInterval;
     case OCI_DTYPE_DATE:

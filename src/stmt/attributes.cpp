@@ -167,10 +167,7 @@ sword Set_OCITrans(void *h, void *attributep, ub4 size, ub4 attrtype, OCIError *
     }
 }
 
-sword Get_OCIBind(void *h, void *attributep, ub4 *sizep, ub4 attrtype, OCIError *errhp) noexcept {
-    sword rc = driver_bind_get(h, attributep, sizep, attrtype, errhp);
-    return rc == kNotDriverAttr ? refuse_attr(errhp, kErrAttrValueInvalid) : rc;
-}
+sword Get_OCIBind(void *, void *, ub4 *, ub4, OCIError *) noexcept { return OCI_ERROR; }
 
 // Error handles answer what an array DML with OCI_BATCH_ERRORS left on them.
 sword Get_OCIError(void *h, void *attributep, ub4 *sizep, ub4 attrtype, OCIError *errhp) noexcept {

@@ -67,19 +67,6 @@ sword driver_bind_set(void *handle, void *attributep, ub4 size, ub4 attrtype, OC
     }
 }
 
-sword driver_bind_get(void *handle, void *attributep, ub4 *sizep, ub4 attrtype, OCIError *errhp) noexcept {
-    (void)errhp;
-    if (!is_kind(handle, HANDLE_OCIBind) && !is_kind(handle, HANDLE_OCIDefine)) return OCI_INVALID_HANDLE;
-    if (!attributep) return kNotDriverAttr;
-    switch (attrtype) {
-    case OCI_ATTR_CHARSET_FORM:
-        put_attr<ub1>(attributep, sizep, SQLCS_IMPLICIT);
-        return OCI_SUCCESS;
-    default:
-        return kNotDriverAttr;
-    }
-}
-
 sword driver_error_get(void *attributep, ub4 *sizep, ub4 attrtype) noexcept {
     switch (attrtype) {
     case OCI_ATTR_ERROR_IS_RECOVERABLE:

@@ -90,7 +90,7 @@ TEST(VendorCharsetNumbers, OwnIdentifiersKeepTheirMeaningAndDefaults) {
 }
 
 TEST(VendorCharsetNumbers, UnknownNumbersAreRefused) {
-    for (ub2 bad : {ub2{41}, ub2{9999}}) {
+    for (ub2 bad : {ub2{9999}, ub2{65535}}) {
         OCIEnv *env = reinterpret_cast<OCIEnv *>(0x1);
         EXPECT_EQ(OCIEnvNlsCreate(&env, OCI_DEFAULT, nullptr, nullptr, nullptr, nullptr, 0, nullptr, bad, 0), OCI_ERROR)
             << bad;
@@ -100,6 +100,29 @@ TEST(VendorCharsetNumbers, UnknownNumbersAreRefused) {
             << bad;
         EXPECT_EQ(env, nullptr);
     }
+}
+
+TEST(RowidDescriptors, OnlyVendorFaithfulEnvironmentsHandThemOut) {
+    OCIEnv *own = nls_env(0, 0, OCI_DEFAULT);
+    ASSERT_NE(own, nullptr);
+    void *d = nullptr;
+    EXPECT_EQ(OCIDescriptorAlloc(own, &d, OCI_DTYPE_ROWID, 0, nullptr), OCI_INVALID_HANDLE);
+    OCIHandleFree(own, OCI_HTYPE_ENV);
+
+    OCIEnv *env = nls_env(873, 873);
+    ASSERT_NE(env, nullptr);
+    OCIError *err = nullptr;
+    ASSERT_EQ(OCIHandleAlloc(env, reinterpret_cast<void **>(&err), OCI_HTYPE_ERROR, 0, nullptr), OCI_SUCCESS);
+    ASSERT_EQ(OCIDescriptorAlloc(env, &d, OCI_DTYPE_ROWID, 0, nullptr), OCI_SUCCESS);
+    OraText text[32] = {'x'};
+    ub2 length = sizeof text;
+    ASSERT_EQ(OCIRowidToChar(static_cast<OCIRowid *>(d), text, &length, err), OCI_SUCCESS);
+    EXPECT_EQ(length, 0);
+    EXPECT_EQ(text[0], 0);
+    // Freed as what it is, not as another descriptor type.
+    EXPECT_EQ(OCIDescriptorFree(d, OCI_DTYPE_TIMESTAMP), OCI_INVALID_HANDLE);
+    EXPECT_EQ(OCIDescriptorFree(d, OCI_DTYPE_ROWID), OCI_SUCCESS);
+    OCIHandleFree(env, OCI_HTYPE_ENV);
 }
 
 TEST(VendorLibraryName, OnlyTheVendorClientFileNameCounts) {
@@ -286,11 +309,12 @@ TEST_F(DriverCalls, NoImplicitResults) {
 
 TEST_F(DriverCalls, ArrayDescriptorsFillTheApplicationsArray) {
     void *array[3] = {nullptr, nullptr, nullptr};
+    OraText zone[] = "+02:00";
     ASSERT_EQ(OCIArrayDescriptorAlloc(env_, array, OCI_DTYPE_TIMESTAMP_TZ, 3, 0, nullptr), OCI_SUCCESS);
     for (void *d : array) {
         ASSERT_NE(d, nullptr);
         ASSERT_EQ(OCIDateTimeConstruct(env_, err_, static_cast<OCIDateTime *>(d), 2024, 3, 5, 10, 11, 12, 0,
-                                       ot("+02:00"), 6),
+                                       zone, 6),
                   OCI_SUCCESS);
     }
     EXPECT_EQ(OCIArrayDescriptorFree(array, OCI_DTYPE_TIMESTAMP_TZ), OCI_SUCCESS);
@@ -343,9 +367,8 @@ TEST_F(DriverCalls, BindAndDefineSettingsAreTaken) {
               OCI_SUCCESS);
     ub4 maxData = 4000;
     EXPECT_EQ(OCIAttrSet(bind, OCI_HTYPE_BIND, &maxData, 0, OCI_ATTR_MAXDATA_SIZE, err_), OCI_SUCCESS);
-    ub1 form = 0;
-    EXPECT_EQ(OCIAttrGet(bind, OCI_HTYPE_BIND, &form, nullptr, OCI_ATTR_CHARSET_FORM, err_), OCI_SUCCESS);
-    EXPECT_EQ(form, SQLCS_IMPLICIT);
+    ub1 form = SQLCS_IMPLICIT;
+    EXPECT_EQ(OCIAttrSet(bind, OCI_HTYPE_BIND, &form, 0, OCI_ATTR_CHARSET_FORM, err_), OCI_SUCCESS);
     EXPECT_EQ(OCIAttrSet(bind, OCI_HTYPE_BIND, &maxData, 0, 4242, err_), OCI_ERROR);
     EXPECT_EQ(error_code(), 24328);
     OCIDefine *def = nullptr;
