@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <ostream>
 #include <string>
 
 #include "connect/records.h"
@@ -36,6 +37,9 @@ struct CharsetCase {
     int maxBytes;
     bool utf16;
 };
+
+// Cases print by name: printing their bytes would read the padding.
+void PrintTo(const CharsetCase &c, std::ostream *os) { *os << c.name; }
 
 class VendorCharsets : public ::testing::TestWithParam<CharsetCase> {};
 
@@ -155,6 +159,8 @@ struct DescribeCase {
 // A modifier as the server writes it for numeric(p, s) and varchar(n).
 constexpr int numeric_mod(int p, int s) { return ((p << 16) | s) + 4; }
 constexpr int varchar_mod(int n) { return n + 4; }
+
+void PrintTo(const DescribeCase &c, std::ostream *os) { *os << c.name; }
 
 class VendorDescribe : public ::testing::TestWithParam<DescribeCase> {};
 
