@@ -172,6 +172,19 @@ sword OCIDefineArrayOfStruct(OCIDefine *defnp, OCIError *errhp, ub4 pvskip, ub4 
 sword OCIDescribeAny(OCISvcCtx *svchp, OCIError *errhp, void *objptr, ub4 objnm_len, ub1 objptr_typ,
                      ub1 info_level, ub1 objtyp, OCIDescribe *dschp);
 sword OCIRowidToChar(OCIRowid *rowidDesc, OraText *outbfp, ub2 *outbflp, OCIError *errhp);
+sword OCIBindByPos2(OCIStmt *stmtp, OCIBind **bindp, OCIError *errhp, ub4 position, void *valuep, sb8 value_sz,
+                    ub2 dty, void *indp, ub4 *alenp, ub2 *rcodep, ub4 maxarr_len, ub4 *curelep, ub4 mode);
+sword OCIBindByName2(OCIStmt *stmtp, OCIBind **bindp, OCIError *errhp, const OraText *placeholder,
+                     sb4 placeh_len, void *valuep, sb8 value_sz, ub2 dty, void *indp, ub4 *alenp, ub2 *rcodep,
+                     ub4 maxarr_len, ub4 *curelep, ub4 mode);
+sword OCIDefineByPos2(OCIStmt *stmtp, OCIDefine **defnp, OCIError *errhp, ub4 position, void *valuep,
+                      sb8 value_sz, ub2 dty, void *indp, ub4 *rlenp, ub2 *rcodep, ub4 mode);
+sword OCIStmtGetNextResult(OCIStmt *stmthp, OCIError *errhp, void **result, ub4 *rtype, ub4 mode);
+sword OCIServerRelease2(void *hndlp, OCIError *errhp, OraText *bufp, ub4 bufsz, ub1 hndltype, ub4 *version,
+                        ub4 mode);
+sword OCIArrayDescriptorAlloc(const void *parenth, void **descpp, const ub4 type, ub4 array_size,
+                              const size_t xtramem_sz, void **usrmempp);
+sword OCIArrayDescriptorFree(void **descp, const ub4 type);
 
 /* Transactions */
 sword OCITransStart(OCISvcCtx *svchp, OCIError *errhp, uword timeout, ub4 flags);

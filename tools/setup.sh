@@ -77,5 +77,32 @@ for p in "${OPTIONAL[@]}"; do
     echo "setup: could not install optional $p; going on without it" >&2
 done
 
+# The driver tests (tests/drivers) run node-oracledb in thick mode: Node.js from the
+# distribution when the machine has none, and the drivers from the npm registry into the
+# build tree (never globally). Without them the driver tests are skipped.
+if ! command -v node >/dev/null || ! command -v npm >/dev/null; then
+  if ((CAN_INSTALL)); then
+    echo "setup: installing nodejs npm"
+    apt_update || true
+    $SUDO apt-get install -y -qq --no-install-recommends nodejs npm ||
+      echo "setup: could not install Node.js; the driver tests will be skipped" >&2
+  else
+    echo "setup: Node.js needs root or sudo; the driver tests will be skipped"
+  fi
+fi
+install_driver() {  # directory under BUILD_DIR/drivers, npm package spec
+  local dir="$BUILD_DIR/drivers/$1"
+  [[ -f $dir/node_modules/oracledb/package.json ]] && return 0
+  mkdir -p "$dir"
+  echo "setup: installing $2 into $dir"
+  # The package carries its prebuilt binaries; its install script only prints a notice.
+  npm install --prefix "$dir" --no-save --ignore-scripts --no-audit --no-fund --loglevel=error "$2" >/dev/null ||
+    echo "setup: could not install $2; its driver test will be skipped" >&2
+}
+if command -v npm >/dev/null; then
+  install_driver oracledb6 "oracledb@6"
+  install_driver oracledb-latest "oracledb@latest"
+fi
+
 cmake -S "$ROOT" -B "$BUILD_DIR" -G Ninja "$@" >/dev/null
 cmake --build "$BUILD_DIR"

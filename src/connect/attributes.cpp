@@ -7,6 +7,7 @@
 #include "connect/records.h"
 #include "connect/server_connection.h"
 #include "env/attributes.h"
+#include "env/driver_attributes.h"
 #include "env/env.h"
 #include "env/trace.h"
 #include "nls/env_text.h"
@@ -16,6 +17,8 @@
 namespace vsk {
 
 namespace {
+
+constexpr ub4 kErrUnsupported = 3001;
 
 bool usable(void *h, HandleKind kind, OCIError *errhp) noexcept {
     return is_kind(h, kind) && is_kind(errhp, HANDLE_OCIError);
@@ -28,6 +31,16 @@ sword set_text(OCISession *session, std::string *field, const void *value, ub4 s
     if (!value || size == 0) return OCI_SUCCESS;
     OCIEnv *env = env_of(session->hdr.parenth);
     return text_to_utf8(env, env ? env->errorHandle : nullptr, value, size, field) ? OCI_SUCCESS : OCI_ERROR;
+}
+
+sword driver_get_or_refuse(OCIServer *server, void *attributep, ub4 *sizep, ub4 attrtype, OCIError *errhp) noexcept {
+    sword rc = driver_connection_get(server, attributep, sizep, attrtype, errhp);
+    return rc == kNotDriverAttr ? refuse_attr(errhp, kErrAttrValueInvalid) : rc;
+}
+
+sword driver_set_or_refuse(void *h, void *attributep, ub4 size, ub4 attrtype, OCIError *errhp) noexcept {
+    sword rc = driver_connection_set(h, attributep, size, attrtype, errhp);
+    return rc == kNotDriverAttr ? refuse_attr(errhp, kErrAttrValueInvalid) : rc;
 }
 
 }  // namespace
@@ -51,14 +64,22 @@ sword Get_OCISvcCtx(void *h, void *attributep, ub4 *sizep, ub4 attrtype, OCIErro
         return OCI_SUCCESS;
     case OCI_ATTR_TRANS:
     case OCI_ATTR_IN_V8_MODE:
-    case OCI_ATTR_STMTCACHESIZE:
         return OCI_SUCCESS;
-    default:
-        return OCI_ERROR;
+    case OCI_ATTR_STMTCACHESIZE:
+        put_attr<ub4>(attributep, sizep, svc->stmtCacheSize);
+        return OCI_SUCCESS;
+    case OCI_ATTR_CALL_TIMEOUT:
+        put_attr<ub4>(attributep, sizep, svc->callTimeout);
+        return OCI_SUCCESS;
+    default: {
+        // Unknown service-context attributes fail without a record, as they always have.
+        sword rc = driver_connection_get(svc->server, attributep, sizep, attrtype, errhp);
+        return rc == kNotDriverAttr ? OCI_ERROR : rc;
+    }
     }
 }
 
-sword Set_OCISvcCtx(void *h, void *attributep, ub4, ub4 attrtype, OCIError *errhp) noexcept {
+sword Set_OCISvcCtx(void *h, void *attributep, ub4 size, ub4 attrtype, OCIError *errhp) noexcept {
     if (!usable(h, HANDLE_OCISvcCtx, errhp)) return OCI_ERROR;
     auto *svc = static_cast<OCISvcCtx *>(h);
     switch (attrtype) {
@@ -75,10 +96,8 @@ sword Set_OCISvcCtx(void *h, void *attributep, ub4, ub4 attrtype, OCIError *errh
     case OCI_ATTR_TRANS:
         svc->trans = attributep;
         return OCI_SUCCESS;
-    case OCI_ATTR_STMTCACHESIZE:
-        return OCI_SUCCESS;
     default:
-        return OCI_ERROR;
+        return driver_set_or_refuse(svc, attributep, size, attrtype, errhp);
     }
 }
 
@@ -111,11 +130,11 @@ sword Get_OCIServer(void *h, void *attributep, ub4 *sizep, ub4 attrtype, OCIErro
         put_attr<ub4>(attributep, sizep, srv->defaultCursorTxMode);
         return OCI_SUCCESS;
     default:
-        return refuse_attr(errhp, kErrAttrValueInvalid);
+        return driver_get_or_refuse(srv, attributep, sizep, attrtype, errhp);
     }
 }
 
-sword Set_OCIServer(void *h, void *attributep, ub4, ub4 attrtype, OCIError *errhp) noexcept {
+sword Set_OCIServer(void *h, void *attributep, ub4 size, ub4 attrtype, OCIError *errhp) noexcept {
     if (!usable(h, HANDLE_OCIServer, errhp)) return OCI_INVALID_HANDLE;
     auto *srv = static_cast<OCIServer *>(h);
     switch (attrtype) {
@@ -125,17 +144,8 @@ sword Set_OCIServer(void *h, void *attributep, ub4, ub4 attrtype, OCIError *errh
     case 129:
         return OCI_SUCCESS;
     case OCI_ATTR_STMT_LEVEL_TX: {
-        ub1 on = attributep && read_attr<ub1>(attributep) != 0;
-        PGresult *r = pqx::exec(srv->conn, errhp, on ? "SET vsk_stmt_level_tx = on" : "SET vsk_stmt_level_tx = off");
-        bool ok = PQresultStatus(r) == PGRES_COMMAND_OK;
-        if (ok) {
-            srv->stmtLevelTx = on;
-        } else {
-            _ClearErrorHandle(errhp);
-            AddPGErrorRecord(errhp, OCI_ERROR, r);
-        }
-        PQclear(r);
-        return ok ? OCI_SUCCESS : OCI_ERROR;
+        const bool on = attributep && read_attr<ub1>(attributep) != 0;
+        return set_statement_rollback(srv, errhp, on) ? OCI_SUCCESS : OCI_ERROR;
     }
     case OCI_ATTR_CURSOR_MODE:
         if (!attributep || read_attr<ub4>(attributep) >= 3) return refuse_attr(errhp, kErrAttrValueInvalid);
@@ -148,7 +158,7 @@ sword Set_OCIServer(void *h, void *attributep, ub4, ub4 attrtype, OCIError *errh
         return OCI_SUCCESS;
     }
     default:
-        return refuse_attr(errhp, kErrAttrValueInvalid);
+        return driver_set_or_refuse(srv, attributep, size, attrtype, errhp);
     }
 }
 
@@ -165,7 +175,8 @@ sword Get_OCISession(void *h, void *attributep, ub4 *sizep, ub4 attrtype, OCIErr
         if (sizep) *sizep = static_cast<ub4>(session->username.size());
         return OCI_SUCCESS;
     }
-    return refuse_attr(errhp, kErrAttrInvalid);
+    sword rc = driver_connection_get(session->server, attributep, sizep, attrtype, errhp);
+    return rc == kNotDriverAttr ? refuse_attr(errhp, kErrAttrInvalid) : rc;
 }
 
 sword Set_OCISession(void *h, void *attributep, ub4 size, ub4 attrtype, OCIError *errhp) noexcept {
@@ -180,7 +191,7 @@ sword Set_OCISession(void *h, void *attributep, ub4 size, ub4 attrtype, OCIError
     case 367: case 368: case 369:
         return OCI_SUCCESS;
     default:
-        return OCI_ERROR;
+        return driver_set_or_refuse(session, attributep, size, attrtype, errhp);
     }
 }
 
@@ -243,7 +254,7 @@ sword Set_OCISPool(void *h, void *attributep, ub4, ub4 attrtype, OCIError *errhp
             st.getMode = static_cast<PoolBook::GetMode>(mode);
             break;
         }
-        default: return OCI_ERROR;
+        default: return refuse_attr(errhp, kErrAttrValueInvalid);
         }
         pool->book->set_settings(st);
         return OCI_SUCCESS;

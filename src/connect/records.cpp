@@ -36,12 +36,14 @@ void Free_OCIServer(void *h) noexcept {
     auto *server = static_cast<OCIServer *>(h);
     close_server_connection(server);
     markCursorsClosed(env_of(server->hdr.parenth), server);
-    // Service contexts must not keep pointing at a released server.
+    // Service contexts and sessions must not keep pointing at a released server.
     if (OCIEnv *env = env_of(server->hdr.parenth)) {
         auto lock = lock_children(env);
         for (void *child : env->children) {
             if (is_kind(child, HANDLE_OCISvcCtx) && static_cast<OCISvcCtx *>(child)->server == server)
                 static_cast<OCISvcCtx *>(child)->server = nullptr;
+            if (is_kind(child, HANDLE_OCISession) && static_cast<OCISession *>(child)->server == server)
+                static_cast<OCISession *>(child)->server = nullptr;
         }
     }
     delete_record(server);

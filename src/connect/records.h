@@ -52,6 +52,10 @@ struct OCISession {
     std::string sslmode;
     // Set when the session came from a session pool.
     ub1 pooled;
+    // OCI_ATTR_DRIVER_NAME: the connection's application name when no module is set.
+    std::string driverName;
+    // The server the session was begun on; null before OCISessionBegin.
+    OCIServer *server;
     vsk::PtrList<char> texts;
     // Context entries of OCIContextSetValue (services/context_values.h).
     vsk::PtrList<void> contextValues;
@@ -66,6 +70,9 @@ struct OCISvcCtx {
     vsk::PtrList<OCIStmt> stmtCache;
     // The pool that handed this service context out, until it is released for good.
     OCISPool *pool;
+    // Settings drivers make and read back (OCI_ATTR_STMTCACHESIZE, OCI_ATTR_CALL_TIMEOUT).
+    ub4 stmtCacheSize;
+    ub4 callTimeout;
 };
 
 struct OCISPool {

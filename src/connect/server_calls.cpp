@@ -65,6 +65,21 @@ sword copy_version(OCIServer *server, OCIError *errhp, OraText *bufp, ub4 bufsz)
     return OCI_SUCCESS;
 }
 
+// The packed release number of the server a version call names.
+sword release_number(void *hndlp, OCIError *errhp, ub1 hndltype, ub4 *version) noexcept {
+    if (!is_kind(errhp, HANDLE_OCIError) || !hndlp) return OCI_INVALID_HANDLE;
+    _ClearErrorHandle(errhp);
+    bool invalid;
+    OCIServer *server = version_target(hndlp, hndltype, &invalid);
+    if (!server) return invalid ? OCI_INVALID_HANDLE : OCI_ERROR;
+    if (!connection_ok(server)) {
+        add_connection_error(errhp, kErrConnectionTerminated, server->conn);
+        return OCI_ERROR;
+    }
+    if (version) *version = pack_server_version(PQserverVersion(server->conn));
+    return OCI_SUCCESS;
+}
+
 }  // namespace
 
 extern "C" {
@@ -81,17 +96,17 @@ VSK_EXPORT sword OCIServerVersion(void *hndlp, OCIError *errhp, OraText *bufp, u
 
 VSK_EXPORT sword OCIServerRelease(void *hndlp, OCIError *errhp, OraText *bufp, ub4 bufsz, ub1 hndltype,
                                   ub4 *version) {
-    if (!is_kind(errhp, HANDLE_OCIError) || !hndlp) return OCI_INVALID_HANDLE;
-    _ClearErrorHandle(errhp);
-    bool invalid;
-    OCIServer *server = version_target(hndlp, hndltype, &invalid);
-    if (!server) return invalid ? OCI_INVALID_HANDLE : OCI_ERROR;
-    if (!connection_ok(server)) {
-        add_connection_error(errhp, kErrConnectionTerminated, server->conn);
-        return OCI_ERROR;
-    }
-    if (version) *version = pack_server_version(PQserverVersion(server->conn));
-    return OCIServerVersion(hndlp, errhp, bufp, bufsz, hndltype);
+    sword rc = release_number(hndlp, errhp, hndltype, version);
+    return rc == OCI_SUCCESS ? OCIServerVersion(hndlp, errhp, bufp, bufsz, hndltype) : rc;
+}
+
+// Newer clients' form: with OCI_SRVRELEASE2_CACHED only the number is asked for, and
+// the buffer may be absent.
+VSK_EXPORT sword OCIServerRelease2(void *hndlp, OCIError *errhp, OraText *bufp, ub4 bufsz, ub1 hndltype,
+                                   ub4 *version, ub4 mode) {
+    (void)mode;
+    if (bufp && bufsz > 0) return OCIServerRelease(hndlp, errhp, bufp, bufsz, hndltype, version);
+    return release_number(hndlp, errhp, hndltype, version);
 }
 
 VSK_EXPORT sword OCIPing(OCISvcCtx *svchp, OCIError *errhp, ub4 mode) {

@@ -1,6 +1,8 @@
 #include "connect/server_connection.h"
 
 #include "env/error.h"
+#include "pqx/command.h"
+#include "pqx/pg_error.h"
 #include "pqx/connection.h"
 #include "pqx/standins.h"
 
@@ -28,6 +30,19 @@ sword add_connection_error(OCIError *errhp, ub4 number, const PGconn *conn) noex
 
 bool connection_ok(const OCIServer *server) noexcept {
     return server && server->conn && PQstatus(server->conn) == CONNECTION_OK;
+}
+
+bool set_statement_rollback(OCIServer *server, OCIError *errhp, bool on) noexcept {
+    PGresult *r = pqx::exec(server->conn, errhp, on ? "SET vsk_stmt_level_tx = on" : "SET vsk_stmt_level_tx = off");
+    const bool ok = PQresultStatus(r) == PGRES_COMMAND_OK;
+    if (ok) {
+        server->stmtLevelTx = on;
+    } else {
+        _ClearErrorHandle(errhp);
+        AddPGErrorRecord(errhp, OCI_ERROR, r);
+    }
+    PQclear(r);
+    return ok;
 }
 
 ub4 pack_server_version(int v) noexcept {

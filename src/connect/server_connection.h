@@ -18,6 +18,10 @@ sword add_connection_error(OCIError *errhp, ub4 number, const PGconn *conn) noex
 
 bool connection_ok(const OCIServer *server) noexcept;
 
+// Turns statement-level rollback on or off for the server's connection; false with the
+// server's answer recorded on errhp.
+bool set_statement_rollback(OCIServer *server, OCIError *errhp, bool on) noexcept;
+
 // A PQserverVersion number packed as OCI release numbers:
 // major << 24 | (minor & 0xF) << 20 | (patch & 0xFF) << 12, from v = major * 10000 + minor * 100 + patch.
 ub4 pack_server_version(int v) noexcept;

@@ -49,7 +49,8 @@ PGconn *open_connection(const OCIServer *server, const OCISession *session) noex
     add("dbname", or_null(server->dbname));
     add("user", or_null(session->username));
     add("password", or_null(session->password));
-    add("application_name", or_null(session->module));
+    // Drivers name themselves; a module the program set comes first.
+    add("application_name", or_null(session->module.empty() ? session->driverName : session->module));
     add("sslmode", or_null(session->sslmode));
     keywords[n] = values[n] = nullptr;
     return pqx::connect_params(keywords, values);
@@ -118,7 +119,10 @@ sword begin_session(OCISvcCtx *svc, OCIError *errhp, OCISession *session, OCIEnv
         }
         PQclear(r);
     }
+    // Drivers' programs expect a failed statement to leave the transaction usable.
+    if (env->vendorMode && !set_statement_rollback(server, errhp, true)) return OCI_ERROR;
     if (mode & OCI_STMT_CACHE) svc->stmtCacheEnabled = 1;
+    session->server = server;
     return OCI_SUCCESS;
 }
 

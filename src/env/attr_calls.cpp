@@ -48,6 +48,9 @@ bool set_refused_type(ub4 type) noexcept {
            type == 28 || type == 29;
 }
 
+// Binds and defines belong to their statement rather than to the environment.
+bool bind_or_define(const void *h) noexcept { return is_kind(h, HANDLE_OCIBind) || is_kind(h, HANDLE_OCIDefine); }
+
 }  // namespace
 
 extern "C" {
@@ -81,6 +84,9 @@ VSK_EXPORT sword OCIAttrSet(void *trgthndlp, ub4 trghndltyp, void *attributep, u
     if (!parent) {
         if (trghndltyp != OCI_HTYPE_ENV || !is_kind(trgthndlp, HANDLE_OCIEnv)) return OCI_ERROR;
         env = static_cast<OCIEnv *>(trgthndlp);
+    } else if (bind_or_define(trgthndlp)) {
+        env = env_of(parent);
+        if (!env) return OCI_ERROR;
     } else {
         if (!is_kind(parent, HANDLE_OCIEnv)) return OCI_ERROR;
         env = static_cast<OCIEnv *>(parent);

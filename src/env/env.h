@@ -46,6 +46,11 @@ struct OCIEnv {
     vsk::PtrList<void> contextValues;
     ub1 threadPackageInit;  // OCIThreadInit
     ub1 filePackageInit;    // OCIFileInit, cleared by OCIFileTerm
+    // Vendor-faithful behaviour (env/compat.h), and the character-set numbers
+    // OCIEnvNlsCreate was given (0 when none).
+    ub1 vendorMode;
+    ub2 charsetNumber;
+    ub2 ncharsetNumber;
 };
 
 namespace vsk {

@@ -1,5 +1,6 @@
 // Attributes of the environment handle.
 #include "env/attributes.h"
+#include "env/compat.h"
 #include "env/env.h"
 
 namespace vsk {
@@ -13,6 +14,10 @@ sword Get_OCIEnv(void *h, void *attributep, ub4 *sizep, ub4 attrtype, OCIError *
         return OCI_SUCCESS;
     case OCI_ATTR_EMPTY_STRING_MODE:
         put_attr<ub1>(attributep, sizep, env->emptyStringSemantics ? 3 : 4);
+        return OCI_SUCCESS;
+    case OCI_ATTR_CHARSET_ID:
+    case OCI_ATTR_NCHARSET_ID:
+        put_attr<ub2>(attributep, sizep, reported_charset_id(env, attrtype == OCI_ATTR_NCHARSET_ID));
         return OCI_SUCCESS;
     default:
         AddErrorRecord(errhp, OCI_ERROR, kErrAttrValueInvalid);

@@ -1,6 +1,7 @@
 // Process initialisation and the environment creation calls.
 #include <cstdlib>
 
+#include "env/compat.h"
 #include "env/env.h"
 #include "env/export.h"
 #include "env/message_catalog.h"
@@ -8,6 +9,7 @@
 #include "env/trace.h"
 #include "env/user_callbacks.h"
 #include "nls/charset.h"
+#include "nls/charset_ids.h"
 #include "nls/transcode.h"
 
 using namespace vsk;
@@ -116,28 +118,50 @@ VSK_EXPORT sword OCIEnvCreate(OCIEnv **envhpp, ub4 mode, void *ctxp, MallocFn ma
     }
     if (env->isUtf16 && !open_utf16_converters(env)) return fail_creation(envhpp, env);
     if (O2PEnvMode & 2) env->mode |= ENV_OBJECT;
+    if (vendor_compat_requested()) env->vendorMode = 1;
     return OCI_SUCCESS;
 }
 
 VSK_EXPORT sword OCIEnvNlsCreate(OCIEnv **envhpp, ub4 mode, void *ctxp, MallocFn malocfp, ReallocFn ralocfp,
                                  FreeFn mfreefp, size_t xtramem_sz, void **usrmempp, ub2 charset,
                                  ub2 ncharset) {
-    (void)ncharset;
     if (mode == OCI_THREADED) init_process_mutex();
+    // Numbers above 40 are the vendor's: the set they name, and a vendor-faithful environment.
+    int library = charset;
+    if (charset > kLastOwnCharsetId) {
+        library = library_id_for_id(charset);
+        if (library < 0) {
+            if (envhpp) *envhpp = nullptr;
+            return OCI_ERROR;
+        }
+        if (library == ENC_UTF16LE || library == ENC_UTF16BE) {
+            mode |= OCI_UTF16;
+            library = 0;
+        }
+    }
+    if (ncharset > kLastOwnCharsetId && library_id_for_id(ncharset) < 0) {
+        if (envhpp) *envhpp = nullptr;
+        return OCI_ERROR;
+    }
     sword rc = OCIEnvCreate(envhpp, mode, ctxp, malocfp, ralocfp, mfreefp, xtramem_sz, usrmempp);
     if (rc != OCI_SUCCESS) return rc;
-    if (charset > ENC_LAST) return fail_creation(envhpp, *envhpp);
+    OCIEnv *env = *envhpp;
+    env->charsetNumber = charset;
+    env->ncharsetNumber = ncharset;
+    if (charset > kLastOwnCharsetId || ncharset > kLastOwnCharsetId) env->vendorMode = 1;
     // A UTF-16 environment keeps its character set: its converters were opened for it.
-    if (!(*envhpp)->isUtf16) InitNls(*envhpp, charset);
+    if (!env->isUtf16) InitNls(env, static_cast<ub2>(library));
     return OCI_SUCCESS;
 }
 
 VSK_EXPORT void OCIClientVersion(sword *major_version, sword *minor_version, sword *update_num, sword *patch_num,
                                  sword *port_update_num) {
-    if (major_version) *major_version = 16;
-    if (minor_version) *minor_version = 1;
+    // Drivers built for the vendor's client refuse releases before 19.
+    const bool vendor = vendor_client(__builtin_return_address(0));
+    if (major_version) *major_version = vendor ? 19 : 16;
+    if (minor_version) *minor_version = vendor ? 3 : 1;
     if (update_num) *update_num = 0;
-    if (patch_num) *patch_num = 1;
+    if (patch_num) *patch_num = vendor ? 0 : 1;
     if (port_update_num) *port_update_num = 0;
 }
 

@@ -1,5 +1,6 @@
 // OCIHandleAlloc, OCIHandleFree, OCIDescriptorAlloc, OCIDescriptorFree.
 #include "env/call_frame.h"
+#include "env/compat.h"
 #include "env/env.h"
 #include "env/export.h"
 #include "env/kinds.h"
@@ -80,6 +81,14 @@ sword make_record(HandleKind kind, ub4 type, void *parent, OCIEnv *env, size_t x
     return OCI_SUCCESS;
 }
 
+// The kind OCIDescriptorAlloc makes for type. Rows carry no row identifiers here; drivers
+// still allocate a ROWID descriptor, hand it to OCI_ATTR_ROWID and free it, so a
+// vendor-faithful environment gives them an empty parameter descriptor for it.
+HandleKind descriptor_kind(const OCIEnv *env, ub4 type) noexcept {
+    if (type == OCI_DTYPE_ROWID && vendor_mode(env)) return HANDLE_OCIParam;
+    return kind_for_descriptor_type(type);
+}
+
 }  // namespace
 
 extern "C" {
@@ -157,18 +166,18 @@ VSK_EXPORT sword OCIDescriptorAlloc(const void *parenth, void **descpp, const ub
         AddErrorRecord(env->errorHandle, OCI_ERROR, kErrBufferInvalid);
         return OCI_ERROR;
     }
-    HandleKind kind = kind_for_descriptor_type(type);
+    HandleKind kind = descriptor_kind(env, type);
     if (!kind) return OCI_INVALID_HANDLE;
     auto work = [&]() -> sword { return make_record(kind, type, env, env, xtramem_sz, usrmempp, descpp); };
     return run_in_frame(env, OCI_FNCODE_DESCRIPTORALLOC, work, parenth, descpp, type, xtramem_sz, usrmempp);
 }
 
 VSK_EXPORT sword OCIDescriptorFree(void *descp, const ub4 type) {
-    HandleKind kind = kind_for_descriptor_type(type);
-    if (!descp || !kind) return OCI_INVALID_HANDLE;
-    if (kind_of(descp) != kind) return OCI_INVALID_HANDLE;
+    if (!descp || !kind_of(descp)) return OCI_INVALID_HANDLE;
     auto *env = static_cast<OCIEnv *>(header_of(descp)->parenth);
     if (!is_kind(env, HANDLE_OCIEnv)) return OCI_INVALID_HANDLE;
+    HandleKind kind = descriptor_kind(env, type);
+    if (!kind || kind_of(descp) != kind) return OCI_INVALID_HANDLE;
     env->children.remove(descp);
     kind_info(kind)->release(descp);
     return OCI_SUCCESS;

@@ -184,10 +184,6 @@ VSK_EXPORT sword OCIParamSet(void *hdlp, ub4 htyp, OCIError *errhp, const void *
     return vsk::guarded_stub(VSK_GUARDED_STUB("OCIParamSet", "Setting Parameter\n", OCI_FNCODE_PARAMSET, false, true), errhp, errhp, hdlp, htyp, errhp, dscp, dtyp, pos);
 }
 
-VSK_EXPORT sword OCIRowidToChar(OCIRowid *rowidDesc, OraText *outbfp, ub2 *outbflp, OCIError *errhp) {
-    return vsk::guarded_stub(VSK_GUARDED_STUB("OCIRowidToChar", "Converting ROWID to base 64 text\n", OCI_FNCODE_ROWIDTOCHAR, true, true), errhp, errhp, rowidDesc, outbfp, outbflp, errhp);
-}
-
 VSK_EXPORT sword OCIStmtGetPieceInfo(OCIStmt *stmtp, OCIError *errhp, void **hndlpp, ub4 *typep, ub1 *in_outp, ub4 *iterp, ub4 *idxp, ub1 *piecep) {
     return vsk::guarded_stub(VSK_GUARDED_STUB("OCIStmtGetPieceInfo", "Getting Piece Information\n", OCI_FNCODE_STMTGETPIECEINFO, true, true), const_cast<void *>(static_cast<const void *>(stmtp)), errhp, stmtp, errhp, hndlpp, typep, in_outp, iterp, idxp, piecep);
 }

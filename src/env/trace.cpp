@@ -18,7 +18,9 @@ namespace {
 // Guards opening, replacing and closing the stream and every write, so a release of one
 // environment cannot close the stream under a writer in another thread.
 std::mutex log_mutex;
-std::string log_path;  // file behind oci_debug_log, empty for standard error
+// The file behind oci_debug_log, empty for standard error. Never destroyed: environments
+// are released from exit handlers that may run after static objects are gone.
+std::string &log_path = *new std::string;
 
 FILE *current_log() noexcept { return __atomic_load_n(&oci_debug_log, __ATOMIC_RELAXED); }
 void set_log(FILE *f) noexcept { __atomic_store_n(&oci_debug_log, f, __ATOMIC_RELAXED); }

@@ -27,7 +27,7 @@ constexpr VendorEquivalent kEquivalents[] = {
     {"KO16KSC5601", ENC_EUC_KR},    {"KO16KSCCS", ENC_JOHAB},       {"KO16MSWIN949", ENC_UHC},
     {"NE8ISO8859P10", ENC_LATIN6},  {"NEE8ISO8859P4", ENC_LATIN4},  {"RU8PC866", ENC_WIN866},
     {"SE8ISO8859P3", ENC_LATIN3},   {"TH8TISASCII", ENC_WIN874},    {"TR8MSWIN1254", ENC_WIN1254},
-    {"US7ASCII", ENC_SQL_ASCII},    {"UTF8", ENC_UTF8},             {"VN8MSWIN1258", ENC_WIN1258},
+    {"US7ASCII", ENC_SQL_ASCII},    {"UTF16", ENC_UTF16LE},         {"UTF8", ENC_UTF8},             {"VN8MSWIN1258", ENC_WIN1258},
     {"WE8ISO8859P1", ENC_LATIN1},   {"WE8ISO8859P15", ENC_LATIN9},  {"WE8ISO8859P9", ENC_LATIN5},
     {"WE8MSWIN1252", ENC_WIN1252},  {"ZHS16CGB231280", ENC_EUC_CN}, {"ZHS16GBK", ENC_GBK},
     {"ZHS32GB18030", ENC_GB18030},  {"ZHT16BIG5", ENC_BIG5},        {"ZHT16MSWIN950", ENC_BIG5},
@@ -61,6 +61,19 @@ int library_id_for_id(int id) noexcept {
     if (id < 0) return -1;
     if (id <= kLastLibraryId) return id;
     return library_id_for_vendor_name(vendor_charset_name(id));
+}
+
+int vendor_number_for_library_id(int id) noexcept {
+    // Sets with several vendor names answer with the one drivers ask for.
+    if (id == ENC_UTF8) return 873;
+    if (id == ENC_UTF16LE) return 1000;
+    if (id == ENC_UTF16BE) return 2000;
+    for (const VendorEquivalent &e : kEquivalents) {
+        if (e.library != id) continue;
+        for (int i = 0; i < vsk_charset_names_sz; ++i)
+            if (ascii_casecmp(vsk_charset_names[i].name, e.vendor) == 0) return vsk_charset_names[i].id;
+    }
+    return -1;
 }
 
 const char *canonical_name_for_id(int id) noexcept {

@@ -24,6 +24,10 @@ int library_id_for_name(const char *name) noexcept;
 // are, vendor numbers through their library equivalent; -1 when there is none.
 int library_id_for_id(int id) noexcept;
 
+// The vendor number of a library identifier (UTF8 -> 873 AL32UTF8, UTF-16 in machine
+// order -> 1000); -1 when the vendor has no such set.
+int vendor_number_for_library_id(int id) noexcept;
+
 // The canonical name to convert an identifier of either numbering with: 0..40 by the
 // library's names, vendor numbers through their library equivalent; null when there is
 // none.

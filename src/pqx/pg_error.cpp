@@ -2,10 +2,14 @@
 
 #include <cstring>
 #include <string>
+#include <utility>
 
+#include "env/compat.h"
+#include "env/env.h"
 #include "env/error.h"
 #include "env/message_table.h"
 #include "env/sqlstate_table.h"
+#include "env/vendor_errors.h"
 
 namespace vsk {
 
@@ -55,7 +59,15 @@ sword AddPGErrorRecord(void *handle, sword severity, const PGresult *result) noe
     if (!handle) return OCI_ERROR;
     if (!is_kind(handle, HANDLE_OCIError)) return OCI_INVALID_HANDLE;
     try {
-        return AppendErrorRecord(handle, pg_error_record(severity, result));
+        ErrorRecord rec = pg_error_record(severity, result);
+        // Drivers tell some failures apart by a number the library's own table leaves out.
+        if (rec.errcode == 0 && (rec.content & ERR_HAS_SQLSTATE) && vendor_mode(env_of(handle))) {
+            if (const VendorError *v = vendor_error_for_sqlstate(rec.sqlstate)) {
+                rec.errcode = v->number;
+                rec.msg = v->text;
+            }
+        }
+        return AppendErrorRecord(handle, std::move(rec));
     } catch (...) {
         return OCI_INVALID_HANDLE;
     }

@@ -25,11 +25,17 @@ using DestructorList = std::vector<DestructorEntry>;
 
 std::atomic<ub8> next_serial{1};
 std::mutex live_mutex;
-std::set<ub8> live_serials;
+
+// Never destroyed: drivers free their keys from exit handlers that may run after the
+// library's static objects are gone.
+std::set<ub8> &live_serials() {
+    static auto *serials = new std::set<ub8>;
+    return *serials;
+}
 
 bool is_live(ub8 serial) noexcept {
     std::lock_guard<std::mutex> lock(live_mutex);
-    return live_serials.count(serial) != 0;
+    return live_serials().count(serial) != 0;
 }
 
 bool slot_ready() noexcept { return thread_key_slot() != kNoThreadKey; }
@@ -54,7 +60,7 @@ ub8 register_key_serial() noexcept {
     ub8 serial = next_serial.fetch_add(1, std::memory_order_relaxed);
     try {
         std::lock_guard<std::mutex> lock(live_mutex);
-        live_serials.insert(serial);
+        live_serials().insert(serial);
     } catch (...) {
         return 0;
     }
@@ -64,7 +70,7 @@ ub8 register_key_serial() noexcept {
 void retire_key_serial(ub8 serial) noexcept {
     {
         std::lock_guard<std::mutex> lock(live_mutex);
-        live_serials.erase(serial);
+        live_serials().erase(serial);
     }
     if (DestructorList *list = own_list()) {
         list->erase(std::remove_if(list->begin(), list->end(),

@@ -30,6 +30,7 @@ sword ExecuteBulkInsertUpdateStmt(OCIServer *server, OCIStmt *stmt, OCIError *er
                                   ub4 mode) noexcept {
     stmt->rowCount = 0;
     stmt->rowCounts.clear();
+    stmt->batchErrorCount = 0;
     errhp->batchErrors.clear();
     if (iters <= rowoff) return OCI_SUCCESS;
     if (stmt->paramBinds.size() != stmt->paramCount) return OCI_ERROR;
@@ -71,6 +72,7 @@ sword ExecuteBulkInsertUpdateStmt(OCIServer *server, OCIStmt *stmt, OCIError *er
             for (const pqx::BulkOutcome::Failure &f : out.failures)
                 errhp->batchErrors.push_back(
                     BatchError{rowoff + static_cast<ub4>(f.row), pg_error_record(OCI_ERROR, f.result.get())});
+            stmt->batchErrorCount = static_cast<ub4>(errhp->batchErrors.size());
             AddErrorRecord(errhp, OCI_SUCCESS_WITH_INFO, kErrArrayDml);
             errhp->noticeReceived = 0;
             return OCI_SUCCESS_WITH_INFO;

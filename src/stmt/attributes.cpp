@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "env/attributes.h"
+#include "env/driver_attributes.h"
 #include "env/env.h"
 #include "stmt/records.h"
 
@@ -84,12 +85,14 @@ sword Get_OCIStmt(void *h, void *attributep, ub4 *sizep, ub4 attrtype, OCIError 
     case OCI_ATTR_CURSOR_TX_MODE:
         put_attr<ub4>(attributep, sizep, stmt->cursorTxMode);
         return OCI_SUCCESS;
-    default:
-        return refuse_attr(errhp, kErrAttrValueInvalid);
+    default: {
+        sword rc = driver_stmt_get(stmt, attributep, sizep, attrtype, errhp);
+        return rc == kNotDriverAttr ? refuse_attr(errhp, kErrAttrValueInvalid) : rc;
+    }
     }
 }
 
-sword Set_OCIStmt(void *h, void *attributep, ub4, ub4 attrtype, OCIError *errhp) noexcept {
+sword Set_OCIStmt(void *h, void *attributep, ub4 size, ub4 attrtype, OCIError *errhp) noexcept {
     if (!is_kind(h, HANDLE_OCIStmt) || !is_kind(errhp, HANDLE_OCIError) || !attributep) return OCI_ERROR;
     auto *stmt = static_cast<OCIStmt *>(h);
     ub4 v = read_attr<ub4>(attributep);
@@ -105,8 +108,11 @@ sword Set_OCIStmt(void *h, void *attributep, ub4, ub4 attrtype, OCIError *errhp)
         if (!valid_cursor_tx_mode(v)) break;
         stmt->cursorTxMode = v;
         return OCI_SUCCESS;
-    default:
+    default: {
+        sword rc = driver_stmt_set(stmt, attributep, size, attrtype, errhp);
+        if (rc != kNotDriverAttr) return rc;
         break;
+    }
     }
     return refuse_attr(errhp, kErrAttrValueInvalid);
 }
@@ -174,10 +180,15 @@ sword Get_OCIError(void *h, void *attributep, ub4 *sizep, ub4 attrtype, OCIError
     case OCI_ATTR_DML_ROW_OFFSET:
         put_attr<ub4>(attributep, sizep, err->dmlRowOffset);
         return OCI_SUCCESS;
-    default:
-        return refuse_attr(errhp, kErrAttrInvalid);
+    default: {
+        sword rc = driver_error_get(attributep, sizep, attrtype);
+        return rc == kNotDriverAttr ? refuse_attr(errhp, kErrAttrInvalid) : rc;
+    }
     }
 }
-sword Set_OCIBind(void *, void *, ub4, ub4, OCIError *) noexcept { return OCI_ERROR; }
+sword Set_OCIBind(void *h, void *attributep, ub4 size, ub4 attrtype, OCIError *errhp) noexcept {
+    sword rc = driver_bind_set(h, attributep, size, attrtype, errhp);
+    return rc == kNotDriverAttr ? refuse_attr(errhp, kErrAttrValueInvalid) : rc;
+}
 
 }  // namespace vsk

@@ -28,7 +28,7 @@ char *value_element(const OCIBind *b, ub4 i) {
     return array_element(static_cast<char *>(b->valuep), i, b->value_sz, b->skipSet, b->pvskip);
 }
 sb2 *indicator_element(const OCIBind *b, ub4 i) { return array_element(b->indp, i, sizeof(sb2), b->skipSet, b->indskip); }
-ub2 *length_element(const OCIBind *b, ub4 i) { return array_element(b->alenp, i, sizeof(ub2), b->skipSet, b->alskip); }
+LengthSlot length_element(const OCIBind *b, ub4 i) { return length_slot(b->alenp, b->wideLengths, i, b->skipSet, b->alskip); }
 ub2 *rcode_element(const OCIBind *b, ub4 i) { return array_element(b->rcodep, i, sizeof(ub2), b->skipSet, b->rcskip); }
 
 bool is_string_type(ub2 dty) { return dty == SQLT_STR || dty == SQLT_AFC || dty == SQLT_AVC; }
@@ -80,8 +80,8 @@ int write_out_value(OCIStmt *stmt, OCIError *errhp, OCIBind *b, const PGresult *
     if (null_without_indicator(rc, ind, *rcode)) *nullMissed = true;
     if (rc <= 1) {
         // A NULL leaves the length as it was.
-        ub2 *alen = length_element(b, i);
-        if (alen && !PQgetisnull(r, 0, column)) *alen = static_cast<ub2>(len);
+        LengthSlot alen = length_element(b, i);
+        if (alen && !PQgetisnull(r, 0, column)) alen.set(len);
         if (b->dty == SQLT_RSET && rc >= 0) InitializeChildStmt(static_cast<OCIStmt *>(b->valuep), stmt);
     }
     return rc;
@@ -117,9 +117,9 @@ int GetOCIBindData(OCIStmt *stmt, OCIError *errhp, ub4 iteration) noexcept {
         sb2 local = 0;
         sb2 *ind = indicator_element(b, iteration);
         if (!ind) ind = &local;
-        if (ub2 *alen = length_element(b, iteration)) {
-            apply_null_rule(b, elem, *alen, ind);
-            result = OCI2PQType(errhp, b->dty, elem, *alen, ind, b->pgType, &b->pgValue, &b->pgLength, &b->pgFormat);
+        if (LengthSlot alen = length_element(b, iteration)) {
+            apply_null_rule(b, elem, alen.get(), ind);
+            result = OCI2PQType(errhp, b->dty, elem, alen.get(), ind, b->pgType, &b->pgValue, &b->pgLength, &b->pgFormat);
             if (result > 1 || result < 0) return fail(stmt, result);
             if (read_bind_date(stmt, errhp, b) != 0) return fail(stmt, -1);
             continue;

@@ -90,7 +90,7 @@ sword fill_one(OCIError *errhp, const Column &col, const PGresult *result, int r
     if (!rcode) rcode = &own_rcode;
     const int rc = PQ2OCIType_with(col.conversion, errhp, col.type, value, length, format, d->dty, dest, &len,
                                    ind, rcode, isNull);
-    if (ub2 *rlen = array_element(d->rlenp, j, sizeof(ub2), d->skipSet, d->rlskip)) *rlen = static_cast<ub2>(len);
+    if (LengthSlot rlen = length_slot(d->rlenp, d->wideLengths, j, d->skipSet, d->rlskip)) rlen.set(len);
     return value_result(rc, ind, *rcode);
 }
 
@@ -121,7 +121,7 @@ sword fill_plain_text(OCIError *errhp, const OCIEnv *env, const Column &col, con
         rc = plain_text_to_str(env, errhp, PQgetvalue(result, r, c), PQgetlength(result, r, c), 0, dest, &len, ind,
                                rcode);
     }
-    if (ub2 *rlen = array_element(d->rlenp, j, sizeof(ub2), d->skipSet, d->rlskip)) *rlen = static_cast<ub2>(len);
+    if (LengthSlot rlen = length_slot(d->rlenp, d->wideLengths, j, d->skipSet, d->rlskip)) rlen.set(len);
     return value_result(rc, ind, *rcode);
 }
 

@@ -17,6 +17,7 @@
 #include "stmt/array_dml.h"
 #include "stmt/describe.h"
 #include "stmt/describe_names.h"
+#include "stmt/vendor_describe.h"
 #include "types/type_codes.h"
 
 namespace vsk {
@@ -70,10 +71,15 @@ PGconn *result_connection(const OCIStmt *stmt) {
 
 // One column of a described table.
 bool Build_OCIColumnParamHandle(const OCIEnv *env, OCIError *errhp, const pqx::TableColumn &col, ColumnRecord *c) {
-    c->dataType = MapPostgresDataTypeToOracleDataType(col.type);
-    set_column_sizes(c, col.type, col.typmod, std::nullopt);
+    const bool vendor = env && env->vendorMode;
+    if (vendor) {
+        set_vendor_column(c, col.type, col.typmod);
+    } else {
+        c->dataType = MapPostgresDataTypeToOracleDataType(col.type);
+        set_column_sizes(c, col.type, col.typmod, std::nullopt);
+    }
     c->nullable = col.notNull ? 0 : 1;
-    return client_text(env, errhp, col.name, &c->name) && client_text(env, errhp, col.typeName, &c->typeName) &&
+    return client_text(env, errhp, vendor ? vendor_column_name(col.name) : std::string(col.name), &c->name) && client_text(env, errhp, col.typeName, &c->typeName) &&
            client_text(env, errhp, col.typeSchema, &c->schemaName);
 }
 
@@ -131,13 +137,19 @@ DescribeRecord *Alloc_OCIColumnParamHandle(OCIEnv *env, OCIStmt *stmt, int colum
         const PGresult *r = stmt->result;
         const Oid type = PQftype(r, column);
         ColumnRecord c;
-        c.dataType = DescribeDataType(env, type);
-        set_column_sizes(&c, type, PQfmod(r, column), longest_value(r, column));
+        const bool vendor = env && env->vendorMode;
+        if (vendor) {
+            set_vendor_column(&c, type, PQfmod(r, column));
+        } else {
+            c.dataType = DescribeDataType(env, type);
+            set_column_sizes(&c, type, PQfmod(r, column), longest_value(r, column));
+        }
         c.widePrecision = 1;
         pqx::ColumnFacts facts;
         pqx::column_facts(result_connection(stmt), r, column, &facts);
         c.nullable = facts.notNull ? 0 : 1;
-        if (!client_text(env, errhp, PQfname(r, column), &c.name) ||
+        const char *name = PQfname(r, column);
+        if (!client_text(env, errhp, vendor ? vendor_column_name(name) : std::string(name), &c.name) ||
             !client_text(env, errhp, facts.typeName, &c.typeName) ||
             !client_text(env, errhp, facts.typeSchema, &c.schemaName))
             return nullptr;

@@ -93,6 +93,9 @@ sword get_column(OCIParam *param, const ColumnRecord &c, void *attributep, ub4 *
     case OCI_ATTR_CHAR_SIZE:
         put_attr<ub2>(attributep, sizep, c.charSize);
         return OCI_SUCCESS;
+    case OCI_ATTR_JSON_COL:  // no column holds the vendor's JSON
+        put_attr<ub1>(attributep, sizep, 0);
+        return OCI_SUCCESS;
     default:
         return refuse_attr(errhp, kErrAttrValueInvalid);
     }

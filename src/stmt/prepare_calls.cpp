@@ -186,8 +186,11 @@ VSK_EXPORT sword OCIStmtPrepare2(OCISvcCtx *svchp, OCIStmt **stmtpp, OCIError *e
     if (!stmtpp) return OCI_ERROR;
     _ClearErrorHandle(errhp);
     if (!stmt) return AddArgumentErrorRecord(errhp, 4), OCI_ERROR;
-    if (mode & ~static_cast<ub4>(OCI_PREP2_CACHE_SEARCHONLY))
-        return AddErrorRecord(errhp, OCI_ERROR, kErrIllegalMode), OCI_ERROR;
+    // Asking for compilation warnings, the statement's identifier or implicit results
+    // changes nothing here: blocks compile on the server, and there are no such results.
+    constexpr ub4 kAccepted = OCI_PREP2_CACHE_SEARCHONLY | OCI_PREP2_GET_PLSQL_WARNINGS | OCI_PREP2_GET_SQL_ID |
+                              OCI_PREP2_IMPL_RESULTS_CLIENT;
+    if (mode & ~kAccepted) return AddErrorRecord(errhp, OCI_ERROR, kErrIllegalMode), OCI_ERROR;
     if (stmt_len == 0) return AddErrorRecord(errhp, OCI_ERROR, kErrStatementLength), OCI_ERROR;
     if (!known_language(language)) return OCI_ERROR;
 

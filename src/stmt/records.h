@@ -51,6 +51,8 @@ struct OCIBind {
     // Strides of OCIBindArrayOfStruct.
     ub1 skipSet;
     ub4 pvskip, indskip, alskip, rcskip;
+    // alenp holds ub4 lengths (OCIBindByName2, OCIBindByPos2).
+    ub1 wideLengths;
 };
 
 struct OCIDefine {
@@ -69,6 +71,8 @@ struct OCIDefine {
     // Strides of OCIDefineArrayOfStruct.
     ub1 skipSet;
     ub4 pvskip, indskip, rlskip, rcskip;
+    // rlenp holds ub4 lengths (OCIDefineByPos2).
+    ub1 wideLengths;
 };
 
 namespace vsk {
@@ -133,6 +137,8 @@ struct OCIStmt {
     ub4 prefetchIndex;
     // Rows the last DML execution processed, added up over its iterations, and each
     // iteration's own (OCI_RETURN_ROW_COUNT_ARRAY).
+    // Rows of the last array DML under OCI_BATCH_ERRORS that failed (OCI_ATTR_NUM_DML_ERRORS).
+    ub4 batchErrorCount;
     ub8 rowCount;
     std::vector<ub8> rowCounts;
     // "INSERT INTO <table> [(<columns>)]" of an INSERT of placeholders only, whose rows

@@ -15,12 +15,29 @@ bool starts_with_keyword(std::string_view text, std::string_view keyword) {
     return true;
 }
 
+// keyword as a whole word: what follows it is no identifier character.
+bool starts_with_word(std::string_view text, std::string_view keyword) {
+    if (!starts_with_keyword(text, keyword)) return false;
+    if (text.size() == keyword.size()) return true;
+    const char next = text[keyword.size()];
+    return !(ascii_isalnum(next) || next == '_' || next == '$' || static_cast<unsigned char>(next) >= 0x80);
+}
+
 }  // namespace
 
 std::string_view trim_statement(std::string_view text) noexcept {
     while (!text.empty() && blank(text.front())) text.remove_prefix(1);
     while (!text.empty() && blank(text.back())) text.remove_suffix(1);
     return text;
+}
+
+// What follows BEGIN in PostgreSQL's transaction command: nothing, or its options.
+static bool opens_transaction(std::string_view rest) noexcept {
+    rest = trim_statement(rest);
+    if (rest.empty() || rest.front() == ';') return true;
+    for (std::string_view option : {"TRANSACTION", "WORK", "ISOLATION", "READ", "NOT", "DEFERRABLE"})
+        if (starts_with_word(rest, option)) return true;
+    return false;
 }
 
 ub2 GetStatementType(std::string_view text) noexcept {
@@ -36,6 +53,10 @@ ub2 GetStatementType(std::string_view text) noexcept {
         {"TRUNCATE", kStmtTruncate}, {"COMMENT", kStmtComment},   {"GRANT", kStmtGrant},
         {"REVOKE", kStmtRevoke},     {"WITH", OCI_STMT_SELECT},
     };
+    // PostgreSQL's row-returning commands other than SELECT and WITH.
+    for (std::string_view query : {"VALUES", "TABLE", "SHOW"})
+        if (starts_with_word(text, query)) return OCI_STMT_SELECT;
+    if (starts_with_word(text, "BEGIN") && opens_transaction(text.substr(5))) return 0;
     for (const auto &k : kKinds)
         if (starts_with_keyword(text, k.keyword)) return k.kind;
     return 0;

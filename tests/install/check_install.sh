@@ -9,6 +9,8 @@ trap 'rm -rf "$PREFIX"' EXIT
 
 cmake --install "$BUILD" --prefix "$PREFIX" >/dev/null
 LIBDIR="$(dirname "$(find "$PREFIX" -name 'libvskoci.so' | head -1)")"
+# Drivers in thick mode load libclntsh.so from the install's lib directory.
+[[ $(readlink "$LIBDIR/libclntsh.so") == libvskoci.so.16 ]] || { echo "libclntsh.so link missing" >&2; exit 1; }
 export PKG_CONFIG_PATH="$LIBDIR/pkgconfig"
 export LD_LIBRARY_PATH="$LIBDIR"
 
