@@ -34,6 +34,9 @@ sword get_length(OCISvcCtx *svchp, OCIError *errhp, OCIEnv *env, OCILobLocator *
 }
 
 sword trim(OCISvcCtx *svchp, OCIError *errhp, OCIEnv *env, OCILobLocator *loc, std::uint64_t newlen) {
+    // A locator that holds no LOB yet is not a valid LOB handle, as on the vendor's client:
+    // drivers trim a bind's locator and create a temporary LOB when told so.
+    if (loc->storage == LobStorage::None) return OCI_INVALID_HANDLE;
     LobAccess lob(svchp, errhp, env, loc);
     if (!lob.writable()) return OCI_ERROR;
     return lob.trim(newlen) ? OCI_SUCCESS : OCI_ERROR;
