@@ -86,11 +86,12 @@ sword create_pool(OCIEnv *env, OCIError *errhp, OCISPool *pool, OraText **poolNa
         AddArgumentErrorRecord(errhp, poolName ? 5 : 4);
         return OCI_ERROR;
     }
-    // Drivers always ask for the statement cache along with a homogeneous pool.
+    // Drivers always ask for the statement cache, with a homogeneous pool or alone (pools
+    // whose sessions log on with their own credentials).
     const ub4 shape = mode & ~static_cast<ub4>(OCI_SPC_STMTCACHE);
-    const bool modeOk = mode == OCI_DEFAULT || shape == OCI_SPC_HOMOGENEOUS;
+    const bool modeOk = shape == OCI_DEFAULT || shape == OCI_SPC_HOMOGENEOUS;
     if (!modeOk) {
-        if ((mode & OCI_SPC_REINITIALIZE) || mode == OCI_SPC_STMTCACHE) AddErrorRecord(errhp, OCI_ERROR, kErrUnsupported);
+        if (mode & OCI_SPC_REINITIALIZE) AddErrorRecord(errhp, OCI_ERROR, kErrUnsupported);
         else AddErrorRecord(errhp, OCI_ERROR, kErrIllegalMode);
         return OCI_ERROR;
     }

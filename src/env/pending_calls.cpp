@@ -12,14 +12,6 @@
 
 extern "C" {
 
-VSK_EXPORT sword OCIConnectionPoolCreate(OCIEnv *envhp, OCIError *errhp, OCICPool *poolhp, OraText **poolName, sb4 *poolNameLen, const OraText *dblink, sb4 dblinkLen, ub4 connMin, ub4 connMax, ub4 connIncr, const OraText *poolUserName, sb4 poolUserLen, const OraText *poolPassword, sb4 poolPassLen, ub4 mode) {
-    return vsk::pending_call(const_cast<void *>(static_cast<const void *>(envhp)), errhp, OCI_FNCODE_CPOOLCREATE, envhp, errhp, poolhp, poolName, poolNameLen, dblink, dblinkLen, connMin, connMax, connIncr, poolUserName, poolUserLen, poolPassword, poolPassLen, mode);
-}
-
-VSK_EXPORT sword OCIConnectionPoolDestroy(OCICPool *poolhp, OCIError *errhp, ub4 mode) {
-    return vsk::pending_call(const_cast<void *>(static_cast<const void *>(poolhp)), errhp, OCI_FNCODE_CPOOLDESTROY, poolhp, errhp, mode);
-}
-
 VSK_EXPORT OraText * OCIMessageGet(OCIMsg *msgh, ub4 msgno, OraText *msgbuf, size_t buflen) {
     vsk::pending_call(nullptr, nullptr, 0, msgh, msgno, msgbuf, buflen);
     return nullptr;

@@ -29,7 +29,7 @@ TEST_F(SessionPool, CreateByMode) {
         {OCI_DEFAULT, OCI_SUCCESS, 0},
         {OCI_SPC_HOMOGENEOUS, OCI_SUCCESS, 0},
         {OCI_SPC_HOMOGENEOUS | OCI_SPC_STMTCACHE, OCI_SUCCESS, 0},
-        {OCI_SPC_STMTCACHE, OCI_ERROR, 30475},
+        {OCI_SPC_STMTCACHE, OCI_SUCCESS, 0},
         {OCI_SPC_REINITIALIZE, OCI_ERROR, 30475},
         {OCI_SPC_REINITIALIZE | OCI_SPC_HOMOGENEOUS, OCI_ERROR, 30475},
         {OCI_SPC_NO_RLB, OCI_ERROR, 24300},
@@ -47,6 +47,13 @@ TEST_F(SessionPool, CreateByMode) {
         EXPECT_EQ(OCIHandleFree(pool, OCI_HTYPE_SPOOL), OCI_SUCCESS);
     }
     EXPECT_EQ(backends(0), 0);
+    // Connection pools are not offered: a failure the program can read.
+    EXPECT_EQ(OCIConnectionPoolCreate(env_, err_, nullptr, nullptr, nullptr, nullptr, 0, 1, 2, 1, nullptr, 0, nullptr,
+                                      0, OCI_DEFAULT),
+              OCI_ERROR);
+    EXPECT_EQ(error().first, 3001);
+    EXPECT_EQ(OCIConnectionPoolDestroy(nullptr, err_, OCI_DEFAULT), OCI_ERROR);
+    EXPECT_EQ(error().first, 3001);
 }
 
 TEST_F(SessionPool, NamesAreUniqueAndFindTheirPool) {
