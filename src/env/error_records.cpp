@@ -44,6 +44,9 @@ void _ClearErrorHandle(void *handle) noexcept {
     auto *err = static_cast<OCIError *>(handle);
     for (ErrorRecord *r : err->records) delete r;
     err->records.clear();
+    // A notice of an earlier call must not turn a later call's success into a warning
+    // that has no record to read.
+    err->noticeReceived = 0;
 }
 
 void Free_OCIError(OCIError *err) noexcept {
