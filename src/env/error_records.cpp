@@ -42,11 +42,15 @@ OCIError *Alloc_OCIError() noexcept { return new_record<OCIError>(HANDLE_OCIErro
 void _ClearErrorHandle(void *handle) noexcept {
     if (!is_kind(handle, HANDLE_OCIError)) return;
     auto *err = static_cast<OCIError *>(handle);
-    for (ErrorRecord *r : err->records) delete r;
-    err->records.clear();
+    // Nothing is written to a handle that is already clear: the environment's own error
+    // handle is cleared by calls on many threads at once.
+    if (!err->records.empty()) {
+        for (ErrorRecord *r : err->records) delete r;
+        err->records.clear();
+    }
     // A notice of an earlier call must not turn a later call's success into a warning
     // that has no record to read.
-    err->noticeReceived = 0;
+    if (err->noticeReceived) err->noticeReceived = 0;
 }
 
 void Free_OCIError(OCIError *err) noexcept {

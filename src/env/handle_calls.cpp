@@ -143,12 +143,16 @@ VSK_EXPORT sword OCIHandleFree(void *hndlp, const ub4 type) {
     }
     if (!is_kind(parent, HANDLE_OCIEnv)) return OCI_INVALID_HANDLE;
     auto work = [&]() -> sword {
-        _ClearErrorHandle(parent->errorHandle);
-        if (kind == HANDLE_OCIStmt && static_cast<OCIStmt *>(hndlp)->fromCache == 1) {
-            AddErrorRecord(parent->errorHandle, OCI_ERROR, kErrStmtHandle);
-            return OCI_ERROR;
+        {
+            // Other threads add and free handles of the same environment.
+            auto lock = lock_children(parent);
+            _ClearErrorHandle(parent->errorHandle);
+            if (kind == HANDLE_OCIStmt && static_cast<OCIStmt *>(hndlp)->fromCache == 1) {
+                AddErrorRecord(parent->errorHandle, OCI_ERROR, kErrStmtHandle);
+                return OCI_ERROR;
+            }
+            parent->children.remove(hndlp);
         }
-        parent->children.remove(hndlp);
         if (kind == HANDLE_OCIEnv) close_trace_log();
         kind_info(kind)->release(hndlp);
         return OCI_SUCCESS;
