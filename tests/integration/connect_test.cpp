@@ -33,24 +33,6 @@ namespace fs = std::filesystem;
 const OraText *ot(const std::string &s) { return reinterpret_cast<const OraText *>(s.c_str()); }
 ub4 len(const std::string &s) { return static_cast<ub4>(s.size()); }
 
-// Host and port of the server's TCP listener, from the harness.
-struct Target {
-    std::string host, port;
-};
-
-Target tcp_target() {
-    Target t;
-    std::string conninfo = vsk::test::ReadTcpConnInfo();
-    PQconninfoOption *opts = PQconninfoParse(conninfo.c_str(), nullptr);
-    for (PQconninfoOption *o = opts; o && o->keyword; ++o) {
-        if (!o->val) continue;
-        if (std::string(o->keyword) == "host") t.host = o->val;
-        if (std::string(o->keyword) == "port") t.port = o->val;
-    }
-    PQconninfoFree(opts);
-    return t;
-}
-
 std::string read_all(const fs::path &p) {
     std::ifstream in(p);
     std::stringstream ss;
@@ -83,7 +65,7 @@ protected:
     void SetUp() override {
         PgTest::SetUp();
         if (HasFatalFailure()) return;
-        target_ = tcp_target();
+        target_ = vsk::test::ReadTcpTarget();
         ASSERT_FALSE(target_.port.empty()) << "no TCP conninfo from the harness";
         direct_ = target_.host + ":" + target_.port + "/vsk";
         make_env(OCI_DEFAULT);
@@ -135,7 +117,7 @@ protected:
         return v;
     }
 
-    Target target_;
+    vsk::test::TcpTarget target_;
     std::string direct_;
     OCIEnv *env_ = nullptr;
     OCIError *err_ = nullptr;

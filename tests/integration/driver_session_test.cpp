@@ -33,7 +33,11 @@ protected:
         alloc(&vstmt_, OCI_HTYPE_STMT);
         // Drivers connect over TCP with a direct connect string, user and password.
         std::string link = dblink(), u = user(), password = u;
-        tcp_target(&link, &u, &password);
+        if (const vsk::test::TcpTarget tcp = vsk::test::ReadTcpTarget(); !tcp.port.empty()) {
+            link = tcp.link();
+            u = tcp.user;
+            password = tcp.password;
+        }
         ASSERT_EQ(OCIServerAttach(srv_, verr_, ot(link), static_cast<sb4>(link.size()), OCI_DEFAULT), OCI_SUCCESS);
         ASSERT_EQ(OCIAttrSet(vsvc_, OCI_HTYPE_SVCCTX, srv_, 0, OCI_ATTR_SERVER, verr_), OCI_SUCCESS);
         ASSERT_EQ(OCIAttrSet(session_, OCI_HTYPE_SESSION, const_cast<char *>(kDriverName),
@@ -64,24 +68,6 @@ protected:
             OCIHandleFree(venv_, OCI_HTYPE_ENV);
         }
         OciSessionTest::TearDown();
-    }
-    // host:port/db, user and password of the server's TCP side, when the harness has one.
-    static void tcp_target(std::string *link, std::string *user, std::string *password) {
-        const std::string info = vsk::test::ReadTcpConnInfo();
-        if (info.empty()) return;
-        PQconninfoOption *opts = PQconninfoParse(info.c_str(), nullptr);
-        std::string host, port, db;
-        for (PQconninfoOption *o = opts; o && o->keyword; ++o) {
-            if (!o->val) continue;
-            const std::string k = o->keyword;
-            if (k == "host") host = o->val;
-            if (k == "port") port = o->val;
-            if (k == "dbname") db = o->val;
-            if (k == "user") *user = o->val;
-            if (k == "password") *password = o->val;
-        }
-        PQconninfoFree(opts);
-        *link = host + ":" + port + "/" + db;
     }
     template <class H>
     void alloc(H **h, ub4 type) {

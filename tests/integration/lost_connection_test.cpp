@@ -25,17 +25,9 @@ class LostConnection : public vsk::test::OciSessionTest {
 protected:
     // Over TCP through the proxy, as user vsk.
     void logon(OCISvcCtx **svc) override {
-        const std::string tcp = vsk::test::ReadTcpConnInfo();
-        ASSERT_FALSE(tcp.empty()) << "no TCP conninfo from the harness";
-        std::string host, port;
-        PQconninfoOption *opts = PQconninfoParse(tcp.c_str(), nullptr);
-        for (PQconninfoOption *o = opts; o && o->keyword; ++o) {
-            if (!o->val) continue;
-            if (std::string(o->keyword) == "host") host = o->val;
-            if (std::string(o->keyword) == "port") port = o->val;
-        }
-        PQconninfoFree(opts);
-        if (!proxy_) proxy_ = std::make_unique<vsk::test::TcpProxy>(host, std::stoi(port));
+        const vsk::test::TcpTarget tcp = vsk::test::ReadTcpTarget();
+        ASSERT_FALSE(tcp.port.empty()) << "no TCP conninfo from the harness";
+        if (!proxy_) proxy_ = std::make_unique<vsk::test::TcpProxy>(tcp.host, std::stoi(tcp.port));
         const std::string user = "vsk", link = "127.0.0.1:" + std::to_string(proxy_->port()) + "/vsk";
         ASSERT_EQ(OCILogon(env_, err_, svc, ot(user), len(user), ot(user), len(user), ot(link), len(link)),
                   OCI_SUCCESS)

@@ -51,6 +51,23 @@ std::string ReadTcpConnInfo() {
     return read_first_line(tcp, &line) ? line : std::string();
 }
 
+TcpTarget ReadTcpTarget() {
+    TcpTarget t;
+    const std::string info = ReadTcpConnInfo();
+    PQconninfoOption *opts = info.empty() ? nullptr : PQconninfoParse(info.c_str(), nullptr);
+    for (PQconninfoOption *o = opts; o && o->keyword; ++o) {
+        if (!o->val) continue;
+        const std::string k = o->keyword;
+        if (k == "host") t.host = o->val;
+        else if (k == "port") t.port = o->val;
+        else if (k == "dbname") t.dbname = o->val;
+        else if (k == "user") t.user = o->val;
+        else if (k == "password") t.password = o->val;
+    }
+    PQconninfoFree(opts);
+    return t;
+}
+
 std::string PgResult::sqlstate() const {
     const char *s = r_ ? PQresultErrorField(r_, PG_DIAG_SQLSTATE) : nullptr;
     return s ? s : "";

@@ -20,6 +20,14 @@ bool ReadConnInfo(std::string *conninfo, std::string *error);
 // the conninfo file; empty when absent.
 std::string ReadTcpConnInfo();
 
+// The parts of the TCP conninfo; all empty when the harness has none.
+struct TcpTarget {
+    std::string host, port, dbname, user, password;
+    // host:port/dbname, as an OCI connect string.
+    std::string link() const { return host + ":" + port + "/" + dbname; }
+};
+TcpTarget ReadTcpTarget();
+
 // Owns a PGresult.
 class PgResult {
 public:
