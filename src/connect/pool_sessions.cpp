@@ -43,7 +43,10 @@ sword open_pooled_session(OCISPool *pool, OCIEnv *env, OCIError *errhp, const Po
     if (!succeeded(rc)) return rc;
     (*svc)->session->pooled = 1;
     (*svc)->pool = pool;
-    if (pool->stmtCacheSize) (*svc)->stmtCacheEnabled = 1;
+    if (pool->stmtCacheSize) {
+        (*svc)->stmtCacheEnabled = 1;
+        (*svc)->stmtCacheSize = pool->stmtCacheSize;
+    }
     return rc;
 }
 

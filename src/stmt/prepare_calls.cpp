@@ -115,8 +115,12 @@ OCIStmt *find_cached(OCISvcCtx *svc, const OraText *key, ub4 key_len) noexcept {
     return nullptr;
 }
 
-// Untagged statements a service context keeps for reuse by their text; drivers cache 20.
-constexpr std::size_t kCachedStatements = 20;
+// Statements a service context keeps when nobody set its cache size: the vendor's default.
+constexpr std::size_t kDefaultCachedStatements = 20;
+
+std::size_t cache_limit(const OCISvcCtx *svc) noexcept {
+    return svc->stmtCacheSize ? svc->stmtCacheSize : kDefaultCachedStatements;
+}
 
 // A cached untagged statement of the same text and syntax that nobody holds.
 OCIStmt *find_by_text(OCISvcCtx *svc, std::string_view text, ub4 language) noexcept {
@@ -133,7 +137,7 @@ OCIStmt *evicted_by(OCISvcCtx *svc, const OraText *key, ub4 key_len) noexcept {
         OCIStmt *same = find_cached(svc, key, key_len);
         if (same && !same->checkedOut) return same;
     }
-    if (svc->stmtCache.size() < kCachedStatements) return nullptr;
+    if (svc->stmtCache.size() < cache_limit(svc)) return nullptr;
     for (OCIStmt *s : svc->stmtCache)
         if (!s->checkedOut) return s;
     return nullptr;
