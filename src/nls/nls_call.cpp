@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "env/env.h"
 #include "env/error.h"
 #include "nls/env_text.h"
 
@@ -10,6 +11,8 @@ namespace vsk {
 OCIEnv *nls_env(void *envhp) noexcept {
     if (!is_kind(envhp, HANDLE_OCIEnv)) return nullptr;
     auto *env = static_cast<OCIEnv *>(envhp);
+    // Other threads clear the environment's error handle too (handle calls, frees).
+    const auto lock = lock_children(env);
     _ClearErrorHandle(env->errorHandle);
     return env;
 }
