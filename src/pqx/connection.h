@@ -37,6 +37,9 @@ struct PreparedStatement {
     // The parameter types the server settled on, once asked for (bulk.h).
     bool typesKnown = false;
     std::vector<Oid> serverTypes;
+    // The types of its result columns, when prepared with its description.
+    bool columnsKnown = false;
+    std::vector<Oid> columns;
 };
 
 // Kept with the libpq connection (instance data) and released with it.

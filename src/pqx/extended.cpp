@@ -49,7 +49,7 @@ bool has_out(const PreparedStatement &p) {
 std::string quoted(PGconn *conn, const char *name) { return quote_identifier(conn, name); }
 
 PGresult *remember(PGconn *conn, const char *stmtName, const char *query, int nParams, const Oid *paramTypes,
-                   const int *paramModes, bool outCall) noexcept {
+                   const int *paramModes, bool outCall, bool describe = false) noexcept {
     if (!conn || !query || nParams < 0) return nullptr;
     if (paramModes)
         for (int i = 0; i < nParams; ++i)
@@ -65,9 +65,19 @@ PGresult *remember(PGconn *conn, const char *stmtName, const char *query, int nP
     if (routed) query = route.query.c_str();
     ocitrace(TRACE_CONNECT, "pqx", "PQprepare %s: %s\n", name, query);
     PGresult *r;
+    // The description travels in the Parse's exchange.
+    std::vector<ResultPtr> description;
     {
         NoticeScope notices(conn, nullptr);
-        if (state && held_back_count(state))
+        if (state && describe)
+            r = run_with_held_back(
+                conn, state,
+                [&](Pipeline &p) {
+                    p.send_prepare(name, query, nParams, paramTypes);
+                    p.send_describe_prepared(name);
+                },
+                true, nullptr, &description);
+        else if (state && held_back_count(state))
             r = run_with_held_back(conn, state,
                                    [&](Pipeline &p) { p.send_prepare(name, query, nParams, paramTypes); });
         else
@@ -86,6 +96,11 @@ PGresult *remember(PGconn *conn, const char *stmtName, const char *query, int nP
             for (int i = 0; i < nParams; ++i) {
                 if (paramTypes) p.types[i] = paramTypes[i];
                 if (paramModes) p.modes[i] = paramModes[i];
+            }
+            if (description.size() == 1 && PQresultStatus(description[0].get()) == PGRES_COMMAND_OK) {
+                const PGresult *d = description[0].get();
+                for (int c = 0; c < PQnfields(d); ++c) p.columns.push_back(PQftype(d, c));
+                p.columnsKnown = true;
             }
             if (routed) {
                 p.routed = true;
@@ -241,6 +256,22 @@ PGresult *PQprepareOut(PGconn *conn, const char *stmtName, const char *query, in
 PGresult *prepare(PGconn *conn, const char *stmtName, const char *query, int nParams,
                   const Oid *paramTypes) noexcept {
     return remember(conn, stmtName, query, nParams, paramTypes, nullptr, false);
+}
+
+PGresult *prepare_described(PGconn *conn, const char *stmtName, const char *query, int nParams,
+                            const Oid *paramTypes) noexcept {
+    return remember(conn, stmtName, query, nParams, paramTypes, nullptr, false, true);
+}
+
+const std::vector<Oid> *prepared_columns(PGconn *conn, const char *stmtName) noexcept {
+    ConnState *state = state_of(conn);
+    if (!state || !stmtName) return nullptr;
+    try {
+        auto it = state->prepared.find(stmtName);
+        return it != state->prepared.end() && it->second.columnsKnown ? &it->second.columns : nullptr;
+    } catch (...) {
+        return nullptr;
+    }
 }
 
 void forget_prepared(PGconn *conn, const char *stmtName) noexcept {
@@ -472,7 +503,7 @@ void fetched(PGconn *conn, ConnState *state, const ConnState::Portal *portal, co
 
 }  // namespace
 
-int PQsendFetchPrepared(PGconn *conn, const char *portalName, int count) noexcept {
+int PQsendFetchPrepared(PGconn *conn, const char *portalName, int count, int resultFormat) noexcept {
     if (!conn || !portalName || count < 1) return 0;
     try {
         ConnState *state = state_of(conn);
@@ -482,6 +513,8 @@ int PQsendFetchPrepared(PGconn *conn, const char *portalName, int count) noexcep
             auto it = state->portals.find(portalName);
             if (it != state->portals.end()) portal = &it->second;
         }
+        // Rows read ahead keep the form they came in; each result tells its own.
+        if (portal && (resultFormat == 0 || resultFormat == 1)) portal->format = resultFormat;
         const int format = portal ? portal->format : 0;
         if (state && held_back_count(state) && (!state->deferred || state->deferred->portal == portalName)) {
             state->outCall.reset();

@@ -6,6 +6,8 @@
 
 #include <libpq-fe.h>
 
+#include <vector>
+
 namespace vsk::pqx {
 
 enum ParamMode : int { PARAM_IN = 1, PARAM_OUT = 2, PARAM_INOUT = 3 };
@@ -16,6 +18,11 @@ PGresult *PQprepareOut(PGconn *conn, const char *stmtName, const char *query, in
                        const int *paramModes) noexcept;
 // PQprepare that remembers the text and types (all IN).
 PGresult *prepare(PGconn *conn, const char *stmtName, const char *query, int nParams, const Oid *paramTypes) noexcept;
+// prepare that also learns the types of the statement's result columns, in the same
+// exchange; prepared_columns then gives them (null when unknown).
+PGresult *prepare_described(PGconn *conn, const char *stmtName, const char *query, int nParams,
+                            const Oid *paramTypes) noexcept;
+const std::vector<Oid> *prepared_columns(PGconn *conn, const char *stmtName) noexcept;
 // After DEALLOCATE; a null name forgets every statement (DEALLOCATE ALL, DISCARD ALL).
 void forget_prepared(PGconn *conn, const char *stmtName) noexcept;
 
@@ -41,8 +48,9 @@ int PQsendBindPrepared(PGconn *conn, const char *portalName, const char *stmtNam
                        const char *const *values, const int *lengths, const int *formats, int resultFormat,
                        bool scroll = false, bool withHold = false) noexcept;
 // Sends FETCH FORWARD count; one PGRES_TUPLES_OK (or error) result then null follow.
-// 0 when count < 1 or nothing was sent.
-int PQsendFetchPrepared(PGconn *conn, const char *portalName, int count) noexcept;
+// 0 when count < 1 or nothing was sent. resultFormat (0 text, 1 binary) is the form of
+// this and later FETCHes of a cursor bound through pqx; -1 keeps the one it has.
+int PQsendFetchPrepared(PGconn *conn, const char *portalName, int count, int resultFormat = -1) noexcept;
 // MOVE <how> FROM portal, blocking. how is one of NEXT, PRIOR, FIRST, LAST, ALL,
 // ABSOLUTE n, RELATIVE n, n, FORWARD [n|ALL], BACKWARD [n|ALL]; null for anything else.
 PGresult *move_portal(PGconn *conn, void *errhp, const char *portal, const char *how) noexcept;

@@ -43,25 +43,30 @@ struct Savepoint {
 
 // The held-back commands, then the caller's own (added by last; between the set and the
 // release of sp when given), in one exchange. The result of the first held-back command
-// that failed, else that of the caller's command.
+// that failed, else that of the caller's first command; the results of its further
+// commands go to more when given.
 template <class Last>
 PGresult *run_with_held_back(PGconn *conn, ConnState *state, Last last, bool declare = true,
-                             const Savepoint *sp = nullptr) noexcept {
+                             const Savepoint *sp = nullptr, std::vector<ResultPtr> *more = nullptr) noexcept {
     std::vector<ResultPtr> results;
     HeldBackSent sent;
+    int own_commands = 0;
     {
         Pipeline pipeline(conn);
         if (pipeline.ok()) {
             sent = send_held_back(pipeline, state, declare);
             if (sp) pipeline.send(sp->set);
+            const int before = pipeline.commands();
             last(pipeline);
+            own_commands = pipeline.commands() - before;
             if (sp) pipeline.send(sp->release);
         }
         results = pipeline.finish();
     }
     held_back_done(state, sent, results);
     const std::size_t own = static_cast<std::size_t>(sent.count) + (sp ? 1 : 0);
-    if (results.size() != own + (sp ? 2 : 1)) return PQmakeEmptyPGresult(conn, PGRES_FATAL_ERROR);
+    if (own_commands < 1 || results.size() != own + static_cast<std::size_t>(own_commands) + (sp ? 1 : 0))
+        return PQmakeEmptyPGresult(conn, PGRES_FATAL_ERROR);
     const auto succeeded = [](const ResultPtr &r) {
         const ExecStatusType st = PQresultStatus(r.get());
         return r && (st == PGRES_COMMAND_OK || st == PGRES_TUPLES_OK);
@@ -71,6 +76,13 @@ PGresult *run_with_held_back(PGconn *conn, ConnState *state, Last last, bool dec
     if (sp && succeeded(results[own - 1]) && !succeeded(results[own])) {
         ocitrace(TRACE_EXECUTE, "pqx", "command failed; rolling back to its savepoint\n");
         PQclear(PQexec(conn, sp->undo));
+    }
+    if (more) {
+        try {
+            for (int i = 1; i < own_commands; ++i) more->push_back(std::move(results[own + static_cast<std::size_t>(i)]));
+        } catch (...) {
+            more->clear();
+        }
     }
     return results[own] ? results[own].release() : PQmakeEmptyPGresult(conn, PGRES_FATAL_ERROR);
 }

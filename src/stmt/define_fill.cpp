@@ -46,7 +46,7 @@ PGconn *connection_of(const OCIStmt *stmt) {
 
 Column column_of(OCIDefine *d, const PGresult *result, int c, const char *sessionFormat, PGconn *conn) {
     const Oid type = PQftype(result, c);
-    return Column{d,    c, type, PQfformat(result, c), findPQToOCIConversion(type, d->dty, nullptr),
+    return Column{d,    c, type, conversion_format(type, PQfformat(result, c)), findPQToOCIConversion(type, d->dty, nullptr),
                   ocitracing(TRACE_DEFINE), renders_session_date(type, d->dty) ? sessionFormat : nullptr, conn};
 }
 

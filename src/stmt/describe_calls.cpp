@@ -51,13 +51,18 @@ std::size_t name_length(const OCIEnv *env, const void *name, ub4 len) {
     return n;
 }
 
-// The longest value of column in the rows of r; none without rows.
+// The longest value of column in the rows of r, as long as its text form; none without
+// rows. Bytes in binary form count as their hex text: a prefix and two digits a byte.
 std::optional<ub4> longest_value(const PGresult *r, int column) {
     const int rows = PQntuples(r);
     if (rows == 0) return std::nullopt;
+    const bool hex = PQfformat(r, column) == 1 && PQftype(r, column) == PG_BYTEA;
     ub4 longest = 0;
-    for (int i = 0; i < rows; ++i)
-        if (!PQgetisnull(r, i, column)) longest = std::max(longest, static_cast<ub4>(PQgetlength(r, i, column)));
+    for (int i = 0; i < rows; ++i) {
+        if (PQgetisnull(r, i, column)) continue;
+        const ub4 n = static_cast<ub4>(PQgetlength(r, i, column));
+        longest = std::max(longest, hex ? 2 * n + 2 : n);
+    }
     return longest;
 }
 

@@ -18,6 +18,7 @@
 #include "stmt/execute.h"
 #include "stmt/implicit_tx.h"
 #include "stmt/records.h"
+#include "stmt/result_format.h"
 
 namespace vsk {
 
@@ -53,7 +54,8 @@ int fetchRows(OCIServer *server, OCIStmt *stmt, OCIError *errhp, ub4 count) {
     int sent;
     {
         pqx::NoticeScope notices(conn, errhp);
-        sent = pqx::PQsendFetchPrepared(conn, fetch_name(stmt->cursor).c_str(), n);
+        sent = pqx::PQsendFetchPrepared(conn, fetch_name(stmt->cursor).c_str(), n,
+                                        result_format(stmt, pqx::prepared_columns(conn, stmt->cursor->stmtName.c_str())));
     }
     if (!sent) {
         send_failure(server, errhp, "PQsendFetchPrepared failed");

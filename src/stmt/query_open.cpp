@@ -78,8 +78,11 @@ sword prepare_query(OCIServer *server, OCIStmt *stmt, OCIError *errhp, ub4 mode)
     PGresult *r;
     {
         pqx::NoticeScope notices(server->conn, errhp);
-        r = pqx::prepare(server->conn, name.c_str(), pg_query.c_str(), static_cast<int>(stmt->paramCount),
-                         mode == OCI_DESCRIBE_ONLY ? nullptr : types_of(stmt));
+        r = mode == OCI_DESCRIBE_ONLY
+                ? pqx::prepare(server->conn, name.c_str(), pg_query.c_str(), static_cast<int>(stmt->paramCount),
+                               nullptr)
+                : pqx::prepare_described(server->conn, name.c_str(), pg_query.c_str(),
+                                         static_cast<int>(stmt->paramCount), types_of(stmt));
     }
     ocitrace(TRACE_CURSORS, "startSelect", "prepared %s for(%s)\n", name.c_str(), stmt->stmtText.c_str());
     if (PQresultStatus(r) != PGRES_COMMAND_OK) return server_failure(server, errhp, r);

@@ -42,6 +42,7 @@ int convert_value(FetchConversion function, OCIError *errhp, Oid oid, const char
     if (indp) *indp = 0;
     if (rcodep) *rcodep = 0;
     if (!lengthp || !destination) return -1;
+    format = conversion_format(oid, format);
     if (cursors && sqlt_code(sqlt) == SQLT_RSET) {
         // The statement handle receives the name of the server's cursor.
         auto *stmt = static_cast<OCIStmt *>(destination);
@@ -64,6 +65,11 @@ int fetch(OCIError *errhp, Oid oid, const char *value, int length, int format, s
 }
 
 }  // namespace
+
+int conversion_format(Oid oid, int format) noexcept {
+    const bool text = oid == PG_TEXT || oid == PG_VARCHAR || oid == PG_BPCHAR;
+    return format == 1 && text ? 0 : format;
+}
 
 int IsOCIToPQConversionPossible(std::uint32_t sqlt, Oid oid, BindConversion *function) noexcept {
     const ub2 code = sqlt_code(sqlt);

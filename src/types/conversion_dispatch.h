@@ -39,6 +39,10 @@ int IsOCIToPQConversionPossible(std::uint32_t sqlt, Oid oid, BindConversion *fun
 // server names it so (one query on conn; without conn the lookup fails).
 FetchConversion findPQToOCIConversion(Oid oid, std::uint32_t sqlt, PGconn *conn) noexcept;
 
+// The form a conversion reads a value in: a text type's binary form is its text (and
+// libpq ends it with a NUL as any value), so it goes as text.
+int conversion_format(Oid oid, int format) noexcept;
+
 // One bound value turned into a parameter: 0, -1 or the conversion's result.
 int OCI2PQType(OCIError *errhp, std::uint32_t sqlt, const void *buffer, ub4 size, sb2 *indp, Oid oid,
                char **valueOut, ub4 *lengthOut, ub1 *formatOut) noexcept;
