@@ -65,7 +65,7 @@ sword copy(OCISvcCtx *svchp, OCIError *errhp, OCIEnv *env, OCILobLocator *dst, O
     LobAccess to(svchp, errhp, env, dst);
     if (!to.writable()) return OCI_ERROR;
     long long pos;
-    if (append) pos = dst->storage == LobStorage::LargeObject ? to.length() : static_cast<long long>(dst->value.size());
+    if (append) pos = dst->storage == LobStorage::LargeObject ? to.length() : static_cast<long long>(lob_bytes(dst).size());
     else pos = to.position_of(dstOffset, true);
     if (pos < 0) return OCI_ERROR;
     return to.put(static_cast<std::uint64_t>(pos), bytes.data(), bytes.size()) < 0 ? OCI_ERROR : OCI_SUCCESS;

@@ -51,7 +51,7 @@ long long LobAccess::length() noexcept {
         if (n < 0) lob_error(errhp_, "the length of the large object cannot be read");
         return n;
     }
-    const std::string &v = loc_->value;
+    const std::string_view v = lob_bytes(loc_);
     return static_cast<long long>(lob::count_chars(cs_, v.data(), v.size()));
 }
 
@@ -65,11 +65,13 @@ long long LobAccess::position_of(std::uint64_t offset, bool pad) noexcept {
         if (!pad && skip > static_cast<std::uint64_t>(n)) return -1;
         return static_cast<long long>(skip);
     }
-    std::string &v = loc_->value;
+    const std::string_view held = lob_bytes(loc_);
     std::uint64_t walked = 0;
-    const std::size_t pos = lob::skip_chars(cs_, v.data(), v.size(), 0, skip, &walked);
+    const std::size_t pos = lob::skip_chars(cs_, held.data(), held.size(), 0, skip, &walked);
     if (walked == skip) return static_cast<long long>(pos);
     if (!pad) return -1;
+    // Padding writes: only temporary LOBs get here, which hold their bytes in value.
+    std::string &v = loc_->value;
     const std::uint64_t gap = skip - walked;
     if (gap > v.max_size() - v.size() ||
         !lob::write_at(&v, v.size() + static_cast<std::size_t>(gap), nullptr, 0, is_clob(loc_) ? ' ' : '\0'))
@@ -132,11 +134,11 @@ bool LobAccess::take(std::uint64_t offset, std::uint64_t n, std::string *out) no
             out->resize(done);
             return true;
         }
-        const std::string &v = loc_->value;
+        const std::string_view v = lob_bytes(loc_);
         std::uint64_t walked = 0;
         const std::size_t from = lob::skip_chars(cs_, v.data(), v.size(), 0, offset - 1, &walked);
         const std::size_t to = lob::skip_chars(cs_, v.data(), v.size(), from, n, &walked);
-        out->assign(v, from, to - from);
+        out->assign(v.substr(from, to - from));
         return true;
     } catch (...) {
         AddErrorRecord(errhp_, OCI_ERROR, 16506);

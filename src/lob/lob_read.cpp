@@ -108,7 +108,7 @@ sword read_pieces(OCILobLocator *loc, const ReadRequest &req, Callback *cb, std:
 // A LOB held in client memory (a fetched column value or a temporary LOB).
 sword read_memory(const OCIEnv *env, OCIError *errhp, OCILobLocator *loc, const ReadRequest &req, Callback *cb,
                   ReadResult *out) {
-    const std::string &v = loc->value;
+    const std::string_view v = lob_bytes(loc);
     CharsetRoute route;
     if (is_clob(loc) && !make_route(env, errhp, req.csid, &route)) return OCI_ERROR;
     std::uint64_t pos, left;

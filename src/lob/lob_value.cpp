@@ -65,7 +65,7 @@ std::size_t skip_chars(const Charset &cs, const char *s, std::size_t len, std::s
     return pos;
 }
 
-Piece binary_piece(const std::string &value, std::size_t pos, std::uint64_t left, char *buf, std::size_t bufl) noexcept {
+Piece binary_piece(std::string_view value, std::size_t pos, std::uint64_t left, char *buf, std::size_t bufl) noexcept {
     Piece p;
     if (pos >= value.size()) return p;
     const std::size_t n = static_cast<std::size_t>(std::min<std::uint64_t>({left, value.size() - pos, bufl}));
@@ -75,7 +75,7 @@ Piece binary_piece(const std::string &value, std::size_t pos, std::uint64_t left
     return p;
 }
 
-Piece char_piece(const Codec &codec, const std::string &value, std::size_t pos, std::uint64_t left, char *buf,
+Piece char_piece(const Codec &codec, std::string_view value, std::size_t pos, std::uint64_t left, char *buf,
                  std::size_t bufl) noexcept {
     Piece p;
     if (pos >= value.size() || bufl == 0 || left == 0) return p;

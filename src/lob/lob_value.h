@@ -7,6 +7,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 #include "nls/wchar_table.h"
 
@@ -45,10 +46,10 @@ struct Piece {
 };
 
 // Up to `left` bytes of value from byte position pos into buf[0..bufl).
-Piece binary_piece(const std::string &value, std::size_t pos, std::uint64_t left, char *buf, std::size_t bufl) noexcept;
+Piece binary_piece(std::string_view value, std::size_t pos, std::uint64_t left, char *buf, std::size_t bufl) noexcept;
 // Up to `left` whole characters from byte position pos, converted as codec says, as
 // many as fit buf[0..bufl).
-Piece char_piece(const Codec &codec, const std::string &value, std::size_t pos, std::uint64_t left, char *buf,
+Piece char_piece(const Codec &codec, std::string_view value, std::size_t pos, std::uint64_t left, char *buf,
                  std::size_t bufl) noexcept;
 
 // Writes data at byte position pos, padding a gap after the end with pad bytes. false

@@ -84,7 +84,7 @@ sword write_lob(OCISvcCtx *svchp, OCIError *errhp, const OCIEnv *env, OCILobLoca
         if (loc->stream.kind != LobStream::WRITE) return lob_error(errhp, "no piecewise write is in progress");
         pos = static_cast<long long>(loc->stream.position);
     } else if (req.append) {
-        pos = loc->storage == LobStorage::LargeObject ? lob.length() : static_cast<long long>(loc->value.size());
+        pos = loc->storage == LobStorage::LargeObject ? lob.length() : static_cast<long long>(lob_bytes(loc).size());
     } else {
         pos = lob.position_of(req.offset, true);
     }

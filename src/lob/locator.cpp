@@ -20,6 +20,9 @@ void reset_locator(OCILobLocator *l) noexcept {
     l->fdConn = nullptr;
     l->fdEpoch = 0;
     std::string().swap(l->value);
+    l->shared.reset();
+    l->sharedData = nullptr;
+    l->sharedSize = 0;
     l->stream = LobStream{};
 }
 
@@ -28,6 +31,9 @@ bool copy_locator(OCILobLocator *dst, const OCILobLocator *src) noexcept {
     reset_locator(dst);
     try {
         dst->value = src->value;
+        dst->shared = src->shared;
+        dst->sharedData = src->sharedData;
+        dst->sharedSize = src->sharedSize;
     } catch (...) {
         return false;
     }

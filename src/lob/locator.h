@@ -3,7 +3,10 @@
 
 #include <oci.h>
 
+#include <cstddef>
+#include <memory>
 #include <string>
+#include <string_view>
 
 #include "env/handle.h"
 
@@ -44,6 +47,11 @@ struct OCILobLocator {
     // Column and temporary LOBs: the bytes, character LOBs in the character set the
     // connection's texts come in (the environment's, UTF-8 for UTF-16 environments).
     std::string value;
+    // A large column value read where the server's result holds it, kept alive by
+    // shared; value is then empty.
+    std::shared_ptr<const void> shared;
+    const char *sharedData;
+    std::size_t sharedSize;
     vsk::LobStream stream;
 };
 
@@ -55,6 +63,11 @@ void Free_OCILobLocator(void *h) noexcept;
 inline bool is_clob(const OCILobLocator *l) noexcept { return l->csfrm != 0; }
 inline bool in_client_memory(const OCILobLocator *l) noexcept {
     return l->storage == LobStorage::Column || l->storage == LobStorage::Temporary;
+}
+
+// The bytes of a LOB held in client memory.
+inline std::string_view lob_bytes(const OCILobLocator *l) noexcept {
+    return l->shared ? std::string_view(l->sharedData, l->sharedSize) : std::string_view(l->value);
 }
 
 // Forgets the value and any open descriptor (which its transaction ends on the server).

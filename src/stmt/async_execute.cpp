@@ -62,7 +62,7 @@ sword poll_select(OCIServer *server, OCIStmt *stmt, OCIError *errhp, ub4 iters) 
         stmt->serverPrepared = 0;
         stmt->pgPreparedServer = nullptr;
         server->breakRequested = 0;
-        PQclear(stmt->result);
+        drop_result(stmt);
         stmt->result = nullptr;
         ROLLBACK_TRANSACTION(server);
         return OCI_SUCCESS;
@@ -172,7 +172,7 @@ sword continueAsyncSelect(OCIServer *server, OCIStmt *stmt, OCIError *errhp, ub4
     const std::string &name = cursor->portalName.empty() ? cursor->stmtName : cursor->portalName;
     const ub4 count = first_batch_size(stmt, iters);
     if (pqx::send_fetch_async(server->conn, errhp, name.c_str(), static_cast<int>(count > 0x7fffffff ? 0x7fffffff : count)) != 1) {
-        PQclear(stmt->result);
+        drop_result(stmt);
         stmt->result = nullptr;
         send_failure(server, errhp, "PQsendFetchPrepared failed");
         return OCI_ERROR;

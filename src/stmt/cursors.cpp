@@ -116,7 +116,7 @@ void ClearOCIStmtResultset(OCIServer *server, OCIStmt *stmt) noexcept {
     PGconn *conn = is_kind(server, HANDLE_OCIServer) ? server->conn : nullptr;
     if (conn)
         while (PGresult *r = pqx::PQgetOutResult(conn)) PQclear(r);
-    PQclear(stmt->result);
+    drop_result(stmt);
     stmt->result = nullptr;
     if (conn)
         while (PGresult *r = pqx::get_result(conn, nullptr)) PQclear(r);

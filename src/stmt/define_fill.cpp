@@ -1,5 +1,6 @@
 #include "stmt/define_fill.h"
 
+#include <memory>
 #include <string>
 
 #include "connect/server_connection.h"
@@ -12,6 +13,7 @@
 #include "types/conversion_support.h"
 #include "types/session_dates.h"
 #include "types/text_fetch.h"
+#include "types/value_owner.h"
 
 namespace vsk {
 
@@ -125,6 +127,19 @@ sword fill_plain_text(OCIError *errhp, const OCIEnv *env, const Column &col, con
     return value_result(rc, ind, *rcode);
 }
 
+// The statement's current result as the owner of the values converted from it.
+class ResultValues final : public ValueOwner {
+public:
+    ResultValues(OCIStmt *stmt, const PGresult *result) noexcept : stmt_(stmt), result_(result) {}
+    std::shared_ptr<const void> share() noexcept override {
+        return stmt_->result == result_ ? share_result(stmt_) : nullptr;
+    }
+
+private:
+    OCIStmt *stmt_;
+    const PGresult *result_;
+};
+
 }  // namespace
 
 const char *session_format_of(const OCIStmt *stmt) noexcept {
@@ -145,6 +160,8 @@ sword fill_define_buffers(OCIError *errhp, OCIStmt *stmt, const PGresult *result
     bool warned = false, null_missed = false;
     const OCIEnv *env = conversion_env(errhp);
     const char *sessionFormat = session_format_of(stmt);
+    ResultValues values(stmt, result);
+    const ValueOwnerScope owner(&values);
     for (int c = 0; c < PQnfields(result); ++c) {
         OCIDefine *d = find_define(stmt, c);
         if (!d) break;
@@ -180,6 +197,8 @@ sword fill_define_buffers_prefetch(OCIError *errhp, OCIStmt *stmt, const PGresul
     if (static_cast<int>(prefetchIndex) >= PQntuples(result)) return OCI_NO_DATA;
     sword rc = OCI_SUCCESS;
     bool warned = false, null_missed = false;
+    ResultValues values(stmt, result);
+    const ValueOwnerScope owner(&values);
     for (int c = 0; c < PQnfields(result); ++c) {
         OCIDefine *d = find_define(stmt, c);
         if (!d) break;

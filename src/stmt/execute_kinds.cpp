@@ -33,7 +33,7 @@ sword statement_failure(OCIServer *server, OCIStmt *stmt, OCIError *errhp) {
 
 sword failure_text(OCIServer *server, OCIStmt *stmt, OCIError *errhp, const char *text) {
     AddErrorRecordMsg(errhp, OCI_ERROR, text);
-    PQclear(stmt->result);
+    drop_result(stmt);
     stmt->result = nullptr;
     ROLLBACK_TRANSACTION(server);
     return OCI_ERROR;
@@ -118,7 +118,7 @@ sword execute_block(OCIServer *server, OCIStmt *stmt, OCIError *errhp, ub4 iters
         if (std::strcmp(PQcmdStatus(stmt->result), "DECLARE CURSOR") == 0)
             return failure_text(server, stmt, errhp, "DECLARE CURSOR statement is not supported");
         if (!stmt->isFunction && stmt->paramCount == 0) {
-            PQclear(stmt->result);
+            drop_result(stmt);
             stmt->result = nullptr;
             stmt->executed = 1;
             return with_notices(errhp, OCI_SUCCESS);

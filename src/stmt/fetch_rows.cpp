@@ -35,7 +35,7 @@ const std::string &fetch_name(const Cursor *cursor) {
 }
 
 void drop_batch(OCIStmt *stmt) {
-    PQclear(stmt->result);
+    drop_result(stmt);
     PQclear(stmt->outResult);
     stmt->result = stmt->outResult = nullptr;
 }

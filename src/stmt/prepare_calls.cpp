@@ -58,7 +58,7 @@ sword prepare(OCIStmt *stmt, OCIError *errhp, OCIEnv *env, const OraText *text, 
         release_binds_and_defines(stmt);
         clear_text(stmt);
         if (stmt->executed) {
-            PQclear(stmt->result);
+            drop_result(stmt);
             PQclear(stmt->outResult);
             stmt->result = stmt->outResult = nullptr;
         }
@@ -147,7 +147,7 @@ OCIStmt *evicted_by(OCISvcCtx *svc, const OraText *key, ub4 key_len) noexcept {
 // program binds and defines afresh as after any prepare.
 void reuse(OCISvcCtx *svc, OCIStmt *stmt) noexcept {
     release_binds_and_defines(stmt);
-    PQclear(stmt->result);
+    drop_result(stmt);
     PQclear(stmt->outResult);
     stmt->result = stmt->outResult = nullptr;
     stmt->executed = 0;

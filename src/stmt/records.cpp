@@ -40,11 +40,37 @@ void Free_OCIStmt(void *h) noexcept {
     pqx::trace_server_objects(conn, "Free_OCIStmt, after");
     for (OCIBind *b : stmt->binds) Free_OCIBind(b);
     for (OCIDefine *d : stmt->defines) Free_OCIDefine(d);
-    PQclear(stmt->result);
+    drop_result(stmt);
     PQclear(stmt->outResult);
     delete stmt->cursor;
     FreeMemFromStmtCache(stmt);
     delete_record(stmt);
+}
+
+void drop_result(OCIStmt *stmt) noexcept {
+    if (stmt->resultShared && stmt->resultShared.get() == stmt->result) stmt->resultShared.reset();
+    else PQclear(stmt->result);
+    stmt->result = nullptr;
+}
+
+std::shared_ptr<const void> share_result(OCIStmt *stmt) noexcept {
+    if (!stmt->result) return nullptr;
+    if (stmt->resultShared.get() != stmt->result) {
+        // The holder is made first, so running out of memory leaves the result with the
+        // statement; from then on the holder alone frees it.
+        struct Holder {
+            PGresult *result = nullptr;
+            ~Holder() { PQclear(result); }
+        };
+        try {
+            auto holder = std::make_shared<Holder>();
+            holder->result = stmt->result;
+            stmt->resultShared = std::shared_ptr<PGresult>(holder, holder->result);
+        } catch (...) {
+            return nullptr;
+        }
+    }
+    return stmt->resultShared;
 }
 
 void Free_OCIParam(void *h) noexcept {

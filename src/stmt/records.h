@@ -124,9 +124,11 @@ struct OCIStmt {
     ub1 refCursorOpened;
     // A define of SQLT_TIMESTAMP (descriptor pointers) exists.
     ub1 hasTimestampDefine;
-    // The current result and a call's OUT values.
+    // The current result and a call's OUT values. Locators may share result
+    // (resultShared); drop_result releases it either way.
     PGresult *result;
     PGresult *outResult;
+    std::shared_ptr<PGresult> resultShared;
     // Next row of result to hand out, and rows the last fetch delivered.
     ub4 resultRow;
     ub4 rowsFetched;
@@ -206,6 +208,12 @@ void Free_OCIDefine(void *h) noexcept;
 void Free_OCIParam(void *h) noexcept;
 void Free_OCIDescribe(void *h) noexcept;
 void Free_OCITrans(void *h) noexcept;
+
+// Releases stmt->result (to its last sharer, when shared) and clears it.
+void drop_result(OCIStmt *stmt) noexcept;
+// Shared ownership of stmt->result, for values read where it holds them; null when
+// there is no result or memory ran out.
+std::shared_ptr<const void> share_result(OCIStmt *stmt) noexcept;
 
 void *AllocateMemFromStmtCache(OCIStmt *stmt, std::size_t size) noexcept;
 void FreeMemFromStmtCache(OCIStmt *stmt) noexcept;

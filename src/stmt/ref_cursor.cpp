@@ -19,7 +19,7 @@ void InitializeChildStmt(OCIStmt *stmt, OCIStmt *parent) noexcept {
         // A cursor the handle received before is the server's to close with its transaction.
         delete stmt->cursor;
         stmt->cursor = nullptr;
-        PQclear(stmt->result);
+        drop_result(stmt);
         PQclear(stmt->outResult);
         stmt->result = stmt->outResult = nullptr;
         stmt->stmtType = OCI_STMT_SELECT;

@@ -14,6 +14,7 @@
 #include "types/conversions.h"
 #include "types/lob_values.h"
 #include "types/network_order.h"
+#include "types/value_owner.h"
 
 namespace vsk {
 
@@ -46,14 +47,25 @@ bool locator_value(OCIError *errhp, const char *value, int format, void *destina
     return true;
 }
 
+// Values from this size on are read where the result holds them rather than copied:
+// the result then lives as long as a locator needs it.
+constexpr std::size_t kSharedValue = 256 * 1024;
+
 // A column value held by the locator from now on.
 int hold_value(OCIError *errhp, OCILobLocator *loc, const char *bytes, std::size_t n, ub1 csfrm) {
     reset_locator(loc);
-    try {
-        loc->value.assign(bytes, n);
-    } catch (...) {
-        AddErrorRecord(errhp, OCI_ERROR, 16506);
-        return -1;
+    std::shared_ptr<const void> owner = n >= kSharedValue ? share_converted_values() : nullptr;
+    if (owner) {
+        loc->shared = std::move(owner);
+        loc->sharedData = bytes;
+        loc->sharedSize = n;
+    } else {
+        try {
+            loc->value.assign(bytes, n);
+        } catch (...) {
+            AddErrorRecord(errhp, OCI_ERROR, 16506);
+            return -1;
+        }
     }
     loc->storage = LobStorage::Column;
     loc->csfrm = csfrm;
@@ -140,9 +152,10 @@ int lob_bind_value(OCIError *errhp, ub2 dty, const void *element, sb2 ind, char 
     default:
         if ((dty == SQLT_CLOB) != is_clob(loc))
             return lob_error(errhp, "the locator's LOB type differs from the bind's type"), -1;
-        if (loc->value.size() > 0x7FFFFFFF) return lob_error(errhp, "the LOB is too long for one parameter"), -1;
-        *value = const_cast<char *>(loc->value.c_str());
-        *length = static_cast<ub4>(loc->value.size());
+        const std::string_view bytes = lob_bytes(loc);
+        if (bytes.size() > 0x7FFFFFFF) return lob_error(errhp, "the LOB is too long for one parameter"), -1;
+        *value = const_cast<char *>(bytes.data());
+        *length = static_cast<ub4>(bytes.size());
         *format = is_clob(loc) ? 0 : 1;
         *borrowed = true;
         return 0;

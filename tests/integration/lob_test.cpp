@@ -206,6 +206,40 @@ TEST_F(Lob, NullColumnGivesIndicatorAndEachArrayRowItsOwnValue) {
     EXPECT_EQ(read_all(locs[1]), "second");
 }
 
+// Large fetched values are read where the fetch put them: they stay whole after the
+// next batch, a re-execution and the statement's release, in copies of the locator,
+// and when bound into another statement.
+TEST_F(Lob, LargeFetchedValuesOutliveTheirStatement) {
+    const Bytes first = pattern(kMiB), second = pattern(kMiB + 7);
+    put_row(1, first, std::string(300 * 1024, 'x'));
+    put_row(2, second, "short");
+    OCILobLocator *blob = locator(), *clob = locator(), *copy = locator();
+    ASSERT_EQ(prepare("select b, c from lob_vals order by k"), OCI_SUCCESS);
+    OCIDefine *d1 = nullptr, *d2 = nullptr;
+    ASSERT_EQ(OCIDefineByPos(stmt_, &d1, err_, 1, &blob, sizeof blob, SQLT_BLOB, nullptr, nullptr, nullptr,
+                             OCI_DEFAULT),
+              OCI_SUCCESS);
+    ASSERT_EQ(OCIDefineByPos(stmt_, &d2, err_, 2, &clob, sizeof clob, SQLT_CLOB, nullptr, nullptr, nullptr,
+                             OCI_DEFAULT),
+              OCI_SUCCESS);
+    ASSERT_EQ(execute(1), OCI_SUCCESS) << error().second;
+    ASSERT_EQ(OCILobLocatorAssign(svc_, err_, blob, &copy), OCI_SUCCESS) << error().second;
+    EXPECT_EQ(read_all(clob), std::string(300 * 1024, 'x'));
+    // The next row replaces what the defined locators hold, not the copy.
+    ASSERT_EQ(OCIStmtFetch2(stmt_, err_, 1, OCI_FETCH_NEXT, 0, OCI_DEFAULT), OCI_SUCCESS) << error().second;
+    EXPECT_TRUE(read_all(blob) == second);
+    ASSERT_EQ(execute(1), OCI_SUCCESS) << error().second;
+    OCIHandleFree(stmt_, OCI_HTYPE_STMT);
+    stmt_ = nullptr;
+    ASSERT_EQ(OCIHandleAlloc(env_, reinterpret_cast<void **>(&stmt_), OCI_HTYPE_STMT, 0, nullptr), OCI_SUCCESS);
+    EXPECT_TRUE(read_all(copy) == first);
+    EXPECT_TRUE(read_all(blob) == first);
+    ASSERT_EQ(run_with("insert into lob_vals (k, b) values (3, :1)", &copy, SQLT_BLOB), OCI_SUCCESS)
+        << error().second;
+    EXPECT_EQ(side("select md5(b) = (select md5(b) from lob_vals where k = 1) from lob_vals where k = 3"), "t");
+    OCIDescriptorFree(copy, OCI_DTYPE_LOB);
+}
+
 TEST_F(Lob, WritingAFetchedColumnValueFailsAndChangesNothing) {
     put_row(1, "abc", "xyz");
     OCILobLocator *loc = locator();
