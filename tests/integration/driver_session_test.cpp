@@ -291,11 +291,11 @@ TEST_F(DriverSession, BindAndDefineHandlesFreedAloneStayWithTheirStatement) {
 }
 
 TEST_F(DriverSession, UriConnectStringKeepsTheDriverName) {
-    if (vsk::test::ReadTcpConnInfo().empty()) GTEST_SKIP() << "no TCP side";
-    std::string link, u, password;
-    tcp_target(&link, &u, &password);
+    const vsk::test::TcpTarget tcp = vsk::test::ReadTcpTarget();
+    if (tcp.port.empty()) GTEST_SKIP() << "no TCP side";
+    const std::string &u = tcp.user, &password = tcp.password;
     // No user in the URI: the session's credentials fill it in.
-    const std::string uri = "postgresql://" + link;
+    const std::string uri = "postgresql://" + tcp.link();
     OCIServer *srv = nullptr;
     OCISvcCtx *svc = nullptr;
     OCISession *session = nullptr;
