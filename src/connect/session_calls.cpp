@@ -35,7 +35,6 @@ const char *or_null(const std::string &s) { return s.empty() ? nullptr : s.c_str
 const char *shown(const char *s) { return s ? s : "(null)"; }
 
 PGconn *open_connection(const OCIServer *server, const OCISession *session) noexcept {
-    if (server->uriMode && server->uri) return pqx::connect_uri(server->uri->c_str());
     const char *keywords[10];
     const char *values[10];
     int n = 0;
@@ -43,14 +42,25 @@ PGconn *open_connection(const OCIServer *server, const OCISession *session) noex
         keywords[n] = k;
         values[n++] = v;
     };
+    // Drivers name themselves; a module the program set comes first.
+    const char *application = or_null(session->module.empty() ? session->driverName : session->module);
+    if (server->uriMode && server->uri) {
+        // Later keywords override what the URI says: the session's credentials only fill
+        // in what it leaves out, the application name is set as for every other string.
+        add("user", or_null(session->username));
+        add("password", or_null(session->password));
+        add("dbname", server->uri->c_str());
+        add("application_name", application);
+        keywords[n] = values[n] = nullptr;
+        return pqx::connect_params(keywords, values);
+    }
     if (server->uri) add("dbname", server->uri->c_str());
     add("host", or_null(server->host));
     add("port", or_null(server->port));
     add("dbname", or_null(server->dbname));
     add("user", or_null(session->username));
     add("password", or_null(session->password));
-    // Drivers name themselves; a module the program set comes first.
-    add("application_name", or_null(session->module.empty() ? session->driverName : session->module));
+    add("application_name", application);
     add("sslmode", or_null(session->sslmode));
     keywords[n] = values[n] = nullptr;
     return pqx::connect_params(keywords, values);

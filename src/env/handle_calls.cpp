@@ -89,6 +89,19 @@ HandleKind descriptor_kind(const OCIEnv *env, ub4 type) noexcept {
     return kind_for_descriptor_type(type);
 }
 
+// Binds and defines belong to their statement, which may use them again at its next
+// execution and releases them with itself: freeing one on its own succeeds and leaves
+// it there, so that neither a later use nor the statement's release finds it gone.
+sword free_statement_part(void *hndlp, ub4 type) noexcept {
+    if (kind_of(hndlp) != kind_for_handle_type(type)) return OCI_INVALID_HANDLE;
+    auto *stmt = static_cast<OCIStmt *>(header_of(hndlp)->parenth);
+    if (!is_kind(stmt, HANDLE_OCIStmt)) return OCI_INVALID_HANDLE;
+    OCIEnv *env = env_of(stmt);
+    if (!env) return OCI_INVALID_HANDLE;
+    auto work = [] { return static_cast<sword>(OCI_SUCCESS); };
+    return run_in_frame(env, OCI_FNCODE_HANDLEFREE, work, hndlp, type);
+}
+
 }  // namespace
 
 extern "C" {
@@ -127,6 +140,8 @@ VSK_EXPORT sword OCIHandleFree(void *hndlp, const ub4 type) {
     case OCI_HTYPE_DESCRIBE: case OCI_HTYPE_SERVER: case OCI_HTYPE_SESSION: case OCI_HTYPE_TRANS:
     case OCI_HTYPE_SPOOL:
         break;
+    case OCI_HTYPE_BIND: case OCI_HTYPE_DEFINE:
+        return free_statement_part(hndlp, type);
     default:
         return OCI_INVALID_HANDLE;
     }

@@ -122,6 +122,7 @@ sword fill_plain_text(OCIError *errhp, const OCIEnv *env, const Column &col, con
         *rcode = 0;
         rc = plain_text_to_str(env, errhp, PQgetvalue(result, r, c), PQgetlength(result, r, c), 0, dest, &len, ind,
                                rcode);
+        mark_truncated(rc, ind, rcode);
     }
     if (LengthSlot rlen = length_slot(d->rlenp, d->wideLengths, j, d->skipSet, d->rlskip)) rlen.set(len);
     return value_result(rc, ind, *rcode);

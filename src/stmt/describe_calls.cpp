@@ -78,7 +78,7 @@ PGconn *result_connection(const OCIStmt *stmt) {
 bool Build_OCIColumnParamHandle(const OCIEnv *env, OCIError *errhp, const pqx::TableColumn &col, ColumnRecord *c) {
     const bool vendor = env && env->vendorMode;
     if (vendor) {
-        set_vendor_column(c, col.type, col.typmod);
+        set_vendor_column(c, col.type, col.typmod, true);
     } else {
         c->dataType = MapPostgresDataTypeToOracleDataType(col.type);
         set_column_sizes(c, col.type, col.typmod, std::nullopt);
@@ -144,7 +144,7 @@ DescribeRecord *Alloc_OCIColumnParamHandle(OCIEnv *env, OCIStmt *stmt, int colum
         ColumnRecord c;
         const bool vendor = env && env->vendorMode;
         if (vendor) {
-            set_vendor_column(&c, type, PQfmod(r, column));
+            set_vendor_column(&c, type, PQfmod(r, column), PQftable(r, column) != InvalidOid);
         } else {
             c.dataType = DescribeDataType(env, type);
             set_column_sizes(&c, type, PQfmod(r, column), longest_value(r, column));

@@ -1,6 +1,7 @@
 // Opening a query's server cursor at execution: a portal bound from the server's
 // prepared statement, or a cursor declared WITH HOLD from the statement text.
 #include <new>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -17,6 +18,7 @@
 #include "stmt/placeholders.h"
 #include "stmt/records.h"
 #include "stmt/server_names.h"
+#include "stmt/show_query.h"
 #include "stmt/statement_text.h"
 #include "stmt/session_date_binds.h"
 
@@ -41,6 +43,13 @@ bool rewrite(OCIStmt *stmt, const std::string &text, std::string *pg_query) {
 void trace_rewrite(const OCIStmt *stmt, const std::string &pg_query) {
     ocitrace(TRACE_SQL, "declareCursor", "original - %s\n", stmt->stmtText.c_str());
     ocitrace(TRACE_SQL, "             ", "pg form  - %s\n", pg_query.c_str());
+}
+
+// The text the server's cursor reads: the statement's, or for SHOW the query that
+// returns the same.
+std::string server_query(const OCIStmt *stmt) {
+    std::optional<std::string> show = show_as_select(stmt->stmtText);
+    return show ? std::move(*show) : stmt->stmtText;
 }
 
 pqx::StatementKind query_kind(const OCIStmt *stmt, ub4 mode) {
@@ -69,8 +78,8 @@ sword prepare_query(OCIServer *server, OCIStmt *stmt, OCIError *errhp, ub4 mode)
         stmt->describeNames.clear();
         stmt->paramBinds.clear();
         stmt->paramTypes.clear();
-        pg_query = ReplacePlaceholdersEx(stmt->stmtText, &stmt->describeNames, &stmt->paramCount);
-    } else if (!rewrite(stmt, stmt->stmtText, &pg_query)) {
+        pg_query = ReplacePlaceholdersEx(server_query(stmt), &stmt->describeNames, &stmt->paramCount);
+    } else if (!rewrite(stmt, server_query(stmt), &pg_query)) {
         return AddErrorRecord(errhp, OCI_ERROR, kErrBindOrDefine), OCI_ERROR;
     }
     trace_rewrite(stmt, pg_query);
@@ -165,7 +174,7 @@ sword open_declared_cursor(OCIServer *server, OCIStmt *stmt, OCIError *errhp, ub
     cursor->portalName = next_portal_name(true);
     stmt->rewrittenText = "DECLARE " + cursor->portalName +
                           (mode == OCI_STMT_SCROLLABLE_READONLY ? " SCROLL" : " NO SCROLL") + " CURSOR " +
-                          "WITH HOLD " + "FOR " + stmt->stmtText;
+                          "WITH HOLD " + "FOR " + server_query(stmt);
     const ub4 txMode = stmt->cursorTxMode ? stmt->cursorTxMode : server->defaultCursorTxMode;
     if (txMode != 5 && txMode != 6) START_TRANSACTION(conn, query_kind(stmt, mode));
     std::string pg_query;

@@ -15,6 +15,9 @@ constexpr ub4 kMaxBytesPerChar = 4;
 constexpr ub4 kNumberSize = 22;
 constexpr sb2 kUnconstrainedScale = -127;
 constexpr ub2 kFractionalDigits = 6;
+// What the vendor reports as the data size of a LOB column: its longest inline value.
+// Drivers size LOB defines by locator, never by this.
+constexpr ub4 kLobDataSize = 4000;
 
 struct Sizes {
     ub4 dataSize;
@@ -44,7 +47,9 @@ bool lower_identifier(std::string_view name) noexcept {
 
 }  // namespace
 
-ub2 vendor_data_type(Oid oid) noexcept {
+ub2 vendor_data_type(Oid oid, bool tableColumn) noexcept {
+    if (tableColumn && oid == PG_TEXT) return SQLT_CLOB;
+    if (tableColumn && oid == PG_BYTEA) return SQLT_BLOB;
     switch (oid) {
     case PG_BPCHAR: return SQLT_AFC;
     case PG_NUMERIC: case PG_INT2: case PG_INT4: case PG_INT8: return SQLT_NUM;
@@ -61,8 +66,8 @@ ub2 vendor_data_type(Oid oid) noexcept {
     }
 }
 
-void set_vendor_column(ColumnRecord *c, Oid type, int typmod) noexcept {
-    c->dataType = vendor_data_type(type);
+void set_vendor_column(ColumnRecord *c, Oid type, int typmod, bool tableColumn) noexcept {
+    c->dataType = vendor_data_type(type, tableColumn);
     c->binary = static_cast<ub1>(IsBinaryDataType(c->dataType));
     c->charSize = 0;
     switch (type) {
@@ -88,6 +93,10 @@ void set_vendor_column(ColumnRecord *c, Oid type, int typmod) noexcept {
     case PG_REFCURSOR: set_sizes(c, {8, 0, 0}); return;
     default:
         break;
+    }
+    if (c->dataType == SQLT_CLOB || c->dataType == SQLT_BLOB) {
+        set_sizes(c, {kLobDataSize, 0, 0});
+        return;
     }
     if (c->dataType == SQLT_BIN) {
         set_sizes(c, {kUndeclaredChars, 0, 0});

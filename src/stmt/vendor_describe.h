@@ -13,11 +13,14 @@
 namespace vsk {
 
 // The SQLT_ code the vendor reports for a column of server type oid (VARCHAR for the
-// types it has no counterpart of).
-ub2 vendor_data_type(Oid oid) noexcept;
+// types it has no counterpart of). A table's text and bytea columns are the vendor's
+// CLOB and BLOB (what schema migrations turn those into); the same types computed by
+// an expression stay VARCHAR2 and RAW.
+ub2 vendor_data_type(Oid oid, bool tableColumn) noexcept;
 
-// dataType, sizes, precision and scale of a column of server type `type` and modifier typmod.
-void set_vendor_column(ColumnRecord *c, Oid type, int typmod) noexcept;
+// dataType, sizes, precision and scale of a column of server type `type` and modifier
+// typmod; tableColumn when the column is a table's own.
+void set_vendor_column(ColumnRecord *c, Oid type, int typmod, bool tableColumn) noexcept;
 
 // A name the server folded to lower case (a valid unquoted identifier, all lower
 // case) in upper case, as the vendor reports unquoted names; others as they are.

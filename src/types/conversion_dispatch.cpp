@@ -54,7 +54,9 @@ int convert_value(FetchConversion function, OCIError *errhp, Oid oid, const char
         if (rc >= 0) stmt->stmtName.assign(name.c_str());
         return rc;
     }
-    return function(errhp, value, length, format & 0xFF, destination, lengthp, indp, rcodep);
+    const int rc = function(errhp, value, length, format & 0xFF, destination, lengthp, indp, rcodep);
+    mark_truncated(rc, indp, rcodep);
+    return rc;
 }
 
 int fetch(OCIError *errhp, Oid oid, const char *value, int length, int format, std::uint32_t sqlt,

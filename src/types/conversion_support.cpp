@@ -83,7 +83,7 @@ int null_result(OCIError *errhp, sb2 *indp, ub2 *rcodep) noexcept {
 }
 
 sb2 truncated_length(std::size_t missing) noexcept {
-    return missing > 65535 ? static_cast<sb2>(-2) : static_cast<sb2>(static_cast<ub2>(missing));
+    return missing > 65535 ? kTruncatedPastIndicator : static_cast<sb2>(static_cast<ub2>(missing));
 }
 
 void report_truncation(OCIError *errhp, sb2 *indp, std::size_t missing) noexcept {

@@ -57,8 +57,18 @@ inline bool null_without_indicator(int rc, const sb2 *indp, ub2 rcode) noexcept 
     return rc == 1 && !indp && rcode == kErrNullReturned;
 }
 
-// What the indicator reports for a value of which missing bytes did not fit.
+// What the indicator reports for a value of which missing bytes did not fit: their
+// count, or this when it is past what the indicator holds.
+constexpr sb2 kTruncatedPastIndicator = -2;
 sb2 truncated_length(std::size_t missing) noexcept;
+
+// A value cut to its buffer says so in its column return code too, once a fetch
+// conversion returned rc: drivers check that rather than the call's warning, and would
+// otherwise hand the cut value on as the whole one.
+inline void mark_truncated(int rc, const sb2 *indp, ub2 *rcodep) noexcept {
+    if (rc == 1 && rcodep && *rcodep == 0 && indp && (*indp > 0 || *indp == kTruncatedPastIndicator))
+        *rcodep = static_cast<ub2>(kErrTruncated);
+}
 
 // Records the truncation and sets the indicator to the part that did not fit.
 void report_truncation(OCIError *errhp, sb2 *indp, std::size_t missing) noexcept;

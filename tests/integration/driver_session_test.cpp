@@ -127,7 +127,8 @@ protected:
 };
 
 TEST_F(DriverSession, DescribeReportsTheVendorsTypesAndUpperCaseNames) {
-    ASSERT_EQ(vprepare("select id, name, price, amount, note, raw, created, 1.5::float8 as \"Ratio\" from drv_session"),
+    ASSERT_EQ(vprepare("select id, name, price, amount, note, raw, created, 1.5::float8 as \"Ratio\", "
+                       "note || '' as \"Expr\", raw || ''::bytea as \"RawExpr\" from drv_session"),
               OCI_SUCCESS);
     ASSERT_EQ(vexecute(0, OCI_DESCRIBE_ONLY), OCI_SUCCESS) << verror();
     struct Expected {
@@ -138,8 +139,10 @@ TEST_F(DriverSession, DescribeReportsTheVendorsTypesAndUpperCaseNames) {
         ub2 charSize;
     } expected[] = {
         {"ID", SQLT_NUM, 10, 0, 0},         {"NAME", SQLT_CHR, 0, 0, 40},      {"PRICE", SQLT_NUM, 10, 2, 0},
-        {"AMOUNT", SQLT_NUM, 0, -127, 0},   {"NOTE", SQLT_CHR, 0, 0, 4000},    {"RAW", SQLT_BIN, 0, 0, 0},
+        {"AMOUNT", SQLT_NUM, 0, -127, 0},   {"NOTE", SQLT_CLOB, 0, 0, 0},     {"RAW", SQLT_BLOB, 0, 0, 0},
         {"CREATED", SQLT_TIMESTAMP_TZ, 0, 6, 0}, {"Ratio", SQLT_IBDOUBLE, 0, 0, 0},
+        // A table's text and bytea are LOBs; the same types computed are not.
+        {"Expr", SQLT_CHR, 0, 0, 4000},     {"RawExpr", SQLT_BIN, 0, 0, 0},
     };
     ub4 count = 0;
     ASSERT_EQ(OCIAttrGet(vstmt_, OCI_HTYPE_STMT, &count, nullptr, OCI_ATTR_PARAM_COUNT, verr_), OCI_SUCCESS);
@@ -246,6 +249,12 @@ TEST_F(DriverSession, WideBindsAndDefinesCarry32BitLengths) {
 
 TEST_F(DriverSession, PostgresQueriesAreQueriesAndTransactionsArePlainStatements) {
     EXPECT_EQ(query_text("values ('v')"), "v");
+    // SHOW cannot be a cursor's query: it is run and its row served whatever the mode.
+    EXPECT_EQ(query_text("show DateStyle"), "ISO, MDY");
+    ub4 declared = 1;
+    ASSERT_EQ(OCIAttrSet(srv_, OCI_HTYPE_SERVER, &declared, 0, OCI_ATTR_CURSOR_MODE, verr_), OCI_SUCCESS);
+    EXPECT_EQ(query_text("SHOW client_encoding"), "UTF8");
+    EXPECT_EQ(query_text("select 'declared'"), "declared");
     ASSERT_TRUE(vrun("insert into drv_session (id, name) values (5, 'five')"));
     ASSERT_EQ(OCITransCommit(vsvc_, verr_, OCI_DEFAULT), OCI_SUCCESS);
     EXPECT_EQ(query_text("table drv_session"), "5");
@@ -253,6 +262,65 @@ TEST_F(DriverSession, PostgresQueriesAreQueriesAndTransactionsArePlainStatements
     ASSERT_EQ(vprepare("begin"), OCI_SUCCESS);
     ASSERT_EQ(OCIAttrGet(vstmt_, OCI_HTYPE_STMT, &type, nullptr, OCI_ATTR_STMT_TYPE, verr_), OCI_SUCCESS);
     EXPECT_EQ(type, 0);
+}
+
+TEST_F(DriverSession, BindAndDefineHandlesFreedAloneStayWithTheirStatement) {
+    ASSERT_EQ(vprepare("select name from drv_session where id = :id"), OCI_SUCCESS);
+    ASSERT_TRUE(vrun("insert into drv_session (id, name) values (1, 'one')"));
+    ASSERT_EQ(vprepare("select name from drv_session where id = :id"), OCI_SUCCESS);
+    int id = 1;
+    char name[41] = {0};
+    ub2 nameLength = 0;
+    OCIBind *bind = nullptr;
+    OCIDefine *define = nullptr;
+    ASSERT_EQ(OCIBindByName(vstmt_, &bind, verr_, ot(":id"), 3, &id, sizeof id, SQLT_INT, nullptr, nullptr, nullptr,
+                            0, nullptr, OCI_DEFAULT),
+              OCI_SUCCESS);
+    ASSERT_EQ(OCIDefineByPos(vstmt_, &define, verr_, 1, name, sizeof name - 1, SQLT_CHR, nullptr, &nameLength,
+                             nullptr, OCI_DEFAULT),
+              OCI_SUCCESS);
+    // Freed by the program, twice, and under the wrong type: nothing is released early.
+    EXPECT_EQ(OCIHandleFree(bind, OCI_HTYPE_BIND), OCI_SUCCESS);
+    EXPECT_EQ(OCIHandleFree(define, OCI_HTYPE_DEFINE), OCI_SUCCESS);
+    EXPECT_EQ(OCIHandleFree(bind, OCI_HTYPE_BIND), OCI_SUCCESS);
+    EXPECT_EQ(OCIHandleFree(bind, OCI_HTYPE_DEFINE), OCI_INVALID_HANDLE);
+    EXPECT_EQ(OCIHandleFree(define, OCI_HTYPE_STMT), OCI_INVALID_HANDLE);
+    // The statement still runs with them and releases them once, with itself.
+    ASSERT_EQ(vexecute(), OCI_SUCCESS) << verror();
+    EXPECT_EQ(std::string(name, nameLength), "one");
+}
+
+TEST_F(DriverSession, UriConnectStringKeepsTheDriverName) {
+    const vsk::test::TcpTarget tcp = vsk::test::ReadTcpTarget();
+    if (tcp.port.empty()) GTEST_SKIP() << "no TCP side";
+    const std::string &u = tcp.user, &password = tcp.password;
+    // No user in the URI: the session's credentials fill it in.
+    const std::string uri = "postgresql://" + tcp.link();
+    OCIServer *srv = nullptr;
+    OCISvcCtx *svc = nullptr;
+    OCISession *session = nullptr;
+    alloc(&srv, OCI_HTYPE_SERVER);
+    alloc(&svc, OCI_HTYPE_SVCCTX);
+    alloc(&session, OCI_HTYPE_SESSION);
+    ASSERT_EQ(OCIServerAttach(srv, verr_, ot(uri), static_cast<sb4>(uri.size()), OCI_DEFAULT), OCI_SUCCESS);
+    ASSERT_EQ(OCIAttrSet(svc, OCI_HTYPE_SVCCTX, srv, 0, OCI_ATTR_SERVER, verr_), OCI_SUCCESS);
+    const char *driver = "vsk-uri-driver : 2.0";
+    ASSERT_EQ(OCIAttrSet(session, OCI_HTYPE_SESSION, const_cast<char *>(driver),
+                         static_cast<ub4>(std::strlen(driver)), OCI_ATTR_DRIVER_NAME, verr_),
+              OCI_SUCCESS);
+    ASSERT_EQ(OCIAttrSet(session, OCI_HTYPE_SESSION, const_cast<char *>(u.c_str()), len(u), OCI_ATTR_USERNAME, verr_),
+              OCI_SUCCESS);
+    ASSERT_EQ(OCIAttrSet(session, OCI_HTYPE_SESSION, const_cast<char *>(password.c_str()), len(password),
+                         OCI_ATTR_PASSWORD, verr_),
+              OCI_SUCCESS);
+    ASSERT_EQ(OCISessionBegin(svc, verr_, session, OCI_CRED_RDBMS, OCI_DEFAULT), OCI_SUCCESS) << verror();
+    EXPECT_EQ(side_value(std::string("select count(*) from pg_stat_activity where application_name = '") + driver + "'"),
+              "1");
+    EXPECT_EQ(OCISessionEnd(svc, verr_, session, OCI_DEFAULT), OCI_SUCCESS);
+    EXPECT_EQ(OCIServerDetach(srv, verr_, OCI_DEFAULT), OCI_SUCCESS);
+    OCIHandleFree(session, OCI_HTYPE_SESSION);
+    OCIHandleFree(svc, OCI_HTYPE_SVCCTX);
+    OCIHandleFree(srv, OCI_HTYPE_SERVER);
 }
 
 }  // namespace

@@ -278,14 +278,16 @@ TEST_F(Query, TruncationInAnEarlierColumnIsReported) {
     ASSERT_EQ(prepare("select name, 'x'::text from q_rows where id = 12"), OCI_SUCCESS);
     char small[4] = {}, second[8] = {};
     sb2 ind = 0;
+    ub2 rcode = 0;
     OCIDefine *d = nullptr;
-    ASSERT_EQ(OCIDefineByPos(stmt_, &d, err_, 1, small, sizeof small, SQLT_CHR, &ind, nullptr, nullptr, OCI_DEFAULT),
+    ASSERT_EQ(OCIDefineByPos(stmt_, &d, err_, 1, small, sizeof small, SQLT_CHR, &ind, nullptr, &rcode, OCI_DEFAULT),
               OCI_SUCCESS);
     ASSERT_EQ(define_text(2, second, sizeof second), OCI_SUCCESS);
     EXPECT_EQ(execute(1), OCI_SUCCESS_WITH_INFO);
     EXPECT_EQ(code(), 1406);
     EXPECT_EQ(std::string(small, 4), "name");
     EXPECT_EQ(ind, 2);  // the bytes that did not fit
+    EXPECT_EQ(rcode, 1406);  // drivers look here, not at the call's warning
     EXPECT_STREQ(second, "x");
 }
 

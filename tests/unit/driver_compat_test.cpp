@@ -154,6 +154,8 @@ struct DescribeCase {
     ub2 charSize;
     ub2 precision;
     sb1 scale;
+    // A table's own column rather than an expression's value.
+    bool tableColumn = false;
 };
 
 // A modifier as the server writes it for numeric(p, s) and varchar(n).
@@ -167,7 +169,7 @@ class VendorDescribe : public ::testing::TestWithParam<DescribeCase> {};
 TEST_P(VendorDescribe, ReportsTheVendorsCodeSizesPrecisionAndScale) {
     const DescribeCase &d = GetParam();
     vsk::ColumnRecord c;
-    vsk::set_vendor_column(&c, d.type, d.typmod);
+    vsk::set_vendor_column(&c, d.type, d.typmod, d.tableColumn);
     EXPECT_EQ(c.dataType, d.dataType);
     EXPECT_EQ(c.dataSize, d.dataSize);
     EXPECT_EQ(c.charSize, d.charSize);
@@ -179,7 +181,11 @@ INSTANTIATE_TEST_SUITE_P(
     Types, VendorDescribe,
     ::testing::Values(DescribeCase{"varchar40", vsk::PG_VARCHAR, varchar_mod(40), SQLT_CHR, 160, 40, 0, 0},
                       DescribeCase{"varchar_unsized", vsk::PG_VARCHAR, -1, SQLT_CHR, 16000, 4000, 0, 0},
+                      DescribeCase{"varchar_unsized_column", vsk::PG_VARCHAR, -1, SQLT_CHR, 16000, 4000, 0, 0, true},
+                      DescribeCase{"varchar40_column", vsk::PG_VARCHAR, varchar_mod(40), SQLT_CHR, 160, 40, 0, 0, true},
+                      DescribeCase{"bpchar3_column", vsk::PG_BPCHAR, varchar_mod(3), SQLT_AFC, 12, 3, 0, 0, true},
                       DescribeCase{"text", vsk::PG_TEXT, -1, SQLT_CHR, 16000, 4000, 0, 0},
+                      DescribeCase{"text_column", vsk::PG_TEXT, -1, SQLT_CLOB, 4000, 0, 0, 0, true},
                       DescribeCase{"bpchar3", vsk::PG_BPCHAR, varchar_mod(3), SQLT_AFC, 12, 3, 0, 0},
                       DescribeCase{"int2", vsk::PG_INT2, -1, SQLT_NUM, 22, 0, 5, 0},
                       DescribeCase{"int4", vsk::PG_INT4, -1, SQLT_NUM, 22, 0, 10, 0},
@@ -194,6 +200,8 @@ INSTANTIATE_TEST_SUITE_P(
                       DescribeCase{"timestamptz", vsk::PG_TIMESTAMPTZ, -1, SQLT_TIMESTAMP_TZ, 13, 0, 0, 6},
                       DescribeCase{"interval", vsk::PG_INTERVAL, -1, SQLT_INTERVAL_DS, 11, 0, 2, 6},
                       DescribeCase{"bytea", vsk::PG_BYTEA, -1, SQLT_BIN, 4000, 0, 0, 0},
+                      DescribeCase{"bytea_column", vsk::PG_BYTEA, -1, SQLT_BLOB, 4000, 0, 0, 0, true},
+                      DescribeCase{"int4_column", vsk::PG_INT4, -1, SQLT_NUM, 22, 0, 10, 0, true},
                       DescribeCase{"refcursor", vsk::PG_REFCURSOR, -1, SQLT_RSET, 8, 0, 0, 0},
                       DescribeCase{"uuid_as_text", 2950, -1, SQLT_CHR, 16000, 4000, 0, 0}),
     [](const auto &info) { return std::string(info.param.name); });

@@ -96,8 +96,12 @@ TEST_F(Handles, BindsAndDefinesBelongToTheirStatement) {
     EXPECT_TRUE(stmt->binds.contains(static_cast<OCIBind *>(bind)));
     EXPECT_TRUE(stmt->defines.contains(static_cast<OCIDefine *>(define)));
     EXPECT_FALSE(env->children.contains(bind));
-    EXPECT_EQ(OCIHandleFree(bind, OCI_HTYPE_BIND), OCI_INVALID_HANDLE);
-    EXPECT_EQ(OCIHandleFree(define, OCI_HTYPE_DEFINE), OCI_INVALID_HANDLE);
+    // Freeing one alone succeeds and leaves it with the statement.
+    EXPECT_EQ(OCIHandleFree(bind, OCI_HTYPE_BIND), OCI_SUCCESS);
+    EXPECT_EQ(OCIHandleFree(define, OCI_HTYPE_DEFINE), OCI_SUCCESS);
+    EXPECT_TRUE(stmt->binds.contains(static_cast<OCIBind *>(bind)));
+    EXPECT_TRUE(stmt->defines.contains(static_cast<OCIDefine *>(define)));
+    EXPECT_EQ(OCIHandleFree(bind, OCI_HTYPE_DEFINE), OCI_INVALID_HANDLE);
     EXPECT_EQ(OCIHandleFree(stmt, OCI_HTYPE_STMT), OCI_SUCCESS);  // takes both along
 }
 

@@ -10,6 +10,7 @@
 #include "stmt/call_block.h"
 #include "stmt/placeholders.h"
 #include "stmt/records.h"
+#include "stmt/show_query.h"
 #include "stmt/statement_text.h"
 
 namespace {
@@ -53,6 +54,44 @@ struct Block {
     const char *target;
     const char *name;
 };
+
+TEST(ShowQuery, ReadsAsTheSelectOfTheSameColumn) {
+    const struct {
+        const char *show;
+        const char *select;  // null: sent as written
+    } cases[] = {
+        {"show work_mem", "SELECT pg_catalog.current_setting('work_mem') AS \"work_mem\""},
+        {"  SHOW DateStyle ; ", "SELECT pg_catalog.current_setting('datestyle') AS \"DateStyle\""},
+        {"Show time   zone", "SELECT pg_catalog.current_setting('timezone') AS \"TimeZone\""},
+        {"show transaction isolation level",
+         "SELECT pg_catalog.current_setting('transaction_isolation') AS \"transaction_isolation\""},
+        {"show session authorization",
+         "SELECT pg_catalog.current_setting('session_authorization') AS \"session_authorization\""},
+        {"show my_ext . \"Odd'Name\"",
+         "SELECT pg_catalog.current_setting('my_ext.Odd''Name') AS \"my_ext.Odd'Name\""},
+        {"show all", "SELECT name, pg_catalog.current_setting(name) AS setting, short_desc AS description "
+                     "FROM pg_catalog.pg_settings ORDER BY name"},
+        {"showx", nullptr},
+        {"show", nullptr},
+        {"show all the things", nullptr},
+        {"show a b", nullptr},
+        {"show a.", nullptr},
+        {"show \"\"", nullptr},
+        {"show \"unterminated", nullptr},
+        {"show \"back\\slash\"", nullptr},
+        {"show 1abc", nullptr},
+        {"select 1", nullptr},
+    };
+    for (const auto &c : cases) {
+        const std::optional<std::string> got = show_as_select(c.show);
+        if (!c.select) {
+            EXPECT_FALSE(got) << c.show << " -> " << *got;
+            continue;
+        }
+        ASSERT_TRUE(got) << c.show;
+        EXPECT_EQ(*got, c.select) << c.show;
+    }
+}
 
 TEST(CallBlock, AcceptsOneCallOnly) {
     const Block cases[] = {
