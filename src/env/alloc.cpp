@@ -1,4 +1,5 @@
 #include "env/handle.h"
+#include "env/alloc_fault.h"
 
 #include <cstdlib>
 
@@ -14,6 +15,8 @@ bool alloc_fault::should_fail() noexcept {
     if (fail_countdown <= 0) return false;
     return --fail_countdown == 0;
 }
+
+int alloc_fault::remaining() noexcept { return fail_countdown; }
 
 void *alloc_zeroed(std::size_t size) noexcept {
     if (alloc_fault::should_fail()) return nullptr;
