@@ -8,6 +8,14 @@ namespace vsk {
 
 namespace {
 
+constexpr ub4 kErrNoMemory = 16506;
+
+// A copy that could not be made: the caller returns OCI_ERROR on the record made here.
+bool out_of_memory(void *errhp) noexcept {
+    AddErrorRecord(errhp, OCI_ERROR, kErrNoMemory);
+    return false;
+}
+
 bool convert(iconv_t cd, void *errhp, const void *src, std::size_t len, std::string *out) noexcept {
     try {
         CharBuffer buf;
@@ -20,7 +28,7 @@ bool convert(iconv_t cd, void *errhp, const void *src, std::size_t len, std::str
         out->assign(buf ? buf.get() : "", outlen);
         return true;
     } catch (...) {
-        return false;
+        return out_of_memory(errhp);
     }
 }
 
@@ -32,7 +40,7 @@ bool text_to_utf8(const OCIEnv *env, void *errhp, const void *src, std::size_t l
         out->assign(static_cast<const char *>(src), src ? len : 0);
         return true;
     } catch (...) {
-        return false;
+        return out_of_memory(errhp);
     }
 }
 
@@ -42,7 +50,7 @@ bool text_from_utf8(const OCIEnv *env, void *errhp, const char *src, std::size_t
         out->assign(src, src ? len : 0);
         return true;
     } catch (...) {
-        return false;
+        return out_of_memory(errhp);
     }
 }
 

@@ -11,7 +11,8 @@ struct OCIEnv;
 
 namespace vsk {
 
-// On a failed conversion records its message on errhp and returns false.
+// On a failed conversion or copy records its message (16506 for memory) on errhp and
+// returns false.
 bool text_to_utf8(const OCIEnv *env, void *errhp, const void *src, std::size_t len, std::string *out) noexcept;
 bool text_from_utf8(const OCIEnv *env, void *errhp, const char *src, std::size_t len, std::string *out) noexcept;
 
