@@ -24,6 +24,7 @@ using namespace vsk;
 namespace {
 
 constexpr ub4 kErrConnect = 12154;
+constexpr ub4 kErrNoMemory = 16506;
 constexpr ub4 kErrUninitializedService = 24314;
 constexpr ub4 kErrClientEncoding = 24338;
 constexpr ub4 kErrConnectionTerminated = 25407;
@@ -93,6 +94,10 @@ sword begin_session(OCISvcCtx *svc, OCIError *errhp, OCISession *session, OCIEnv
     // A connection left from an earlier session (ended badly or never ended) is replaced.
     close_server_connection(server);
     server->conn = open_connection(server, session);
+    if (!server->conn) {
+        AddErrorRecord(errhp, OCI_ERROR, kErrNoMemory);
+        return OCI_ERROR;
+    }
     if (PQstatus(server->conn) != CONNECTION_OK) {
         add_connection_error(errhp, kErrConnect, server->conn);
         pqx::finish(server->conn);

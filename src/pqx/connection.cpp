@@ -42,13 +42,20 @@ bool server_has_extras(PGconn *conn) noexcept {
 }
 
 // A connection that failed keeps no state; the caller reads its message and finishes it.
+// One that came up but cannot get its state (memory) is closed here: without the state
+// it would lose the stand-ins and the transaction book-keeping.
 PGconn *prepare(PGconn *conn) noexcept {
     if (!conn || PQstatus(conn) != CONNECTION_OK) return conn;
-    auto *state = new (std::nothrow) ConnState;
-    if (!state) return conn;
-    if (!PQregisterEventProc(conn, conn_event, kEventName, nullptr) || !PQsetInstanceData(conn, conn_event, state)) {
+    ConnState *state = nullptr;
+    try {
+        state = new ConnState;  // its containers allocate as they are made
+    } catch (const std::bad_alloc &) {
+    }
+    if (!state || !PQregisterEventProc(conn, conn_event, kEventName, nullptr) ||
+        !PQsetInstanceData(conn, conn_event, state)) {
         delete state;
-        return conn;
+        PQfinish(conn);
+        return nullptr;
     }
     state->vendorExtras = server_has_extras(conn);
     ocitrace(TRACE_CONNECT, "pqx", "server %s the vendor extras\n", state->vendorExtras ? "has" : "lacks");
