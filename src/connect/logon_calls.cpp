@@ -10,11 +10,24 @@ using namespace vsk;
 
 namespace vsk {
 
+namespace {
+
+// A handle of the logon. OCIHandleAlloc keeps its failure on the environment; the
+// caller of the logon reads errhp, so the record goes there too.
+template <class H>
+sword alloc_logon_handle(OCIEnv *envhp, OCIError *errhp, H **handle, ub4 type) noexcept {
+    const sword rc = OCIHandleAlloc(envhp, reinterpret_cast<void **>(handle), type, 0, nullptr);
+    if (rc == OCI_ERROR) AddErrorRecord(errhp, OCI_ERROR, 16506);
+    return rc;
+}
+
+}  // namespace
+
 sword logon_with(OCIEnv *envhp, OCIError *errhp, OCISvcCtx **svchp, const OraText *dbname, ub4 dbname_len,
-                 const std::function<sword(OCISession *)> &credentials) noexcept {
+                 CredentialsFill credentials) noexcept {
     *svchp = nullptr;
     OCIServer *server = nullptr;
-    sword rc = OCIHandleAlloc(envhp, reinterpret_cast<void **>(&server), OCI_HTYPE_SERVER, 0, nullptr);
+    sword rc = alloc_logon_handle(envhp, errhp, &server, OCI_HTYPE_SERVER);
     if (rc != OCI_SUCCESS) return rc;
     rc = OCIServerAttach(server, errhp, dbname, static_cast<sb4>(dbname_len), OCI_DEFAULT);
     if (rc != OCI_SUCCESS) {
@@ -32,13 +45,10 @@ sword logon_with(OCIEnv *envhp, OCIError *errhp, OCISvcCtx **svchp, const OraTex
         *svchp = nullptr;
         return result;
     };
-    if ((rc = OCIHandleAlloc(envhp, reinterpret_cast<void **>(&svc), OCI_HTYPE_SVCCTX, 0, nullptr)) != OCI_SUCCESS)
-        return fail(rc);
+    if ((rc = alloc_logon_handle(envhp, errhp, &svc, OCI_HTYPE_SVCCTX)) != OCI_SUCCESS) return fail(rc);
     *svchp = svc;
     if ((rc = OCIAttrSet(svc, OCI_HTYPE_SVCCTX, server, 0, OCI_ATTR_SERVER, errhp)) != OCI_SUCCESS) return fail(rc);
-    if ((rc = OCIHandleAlloc(envhp, reinterpret_cast<void **>(&session), OCI_HTYPE_SESSION, 0, nullptr)) !=
-        OCI_SUCCESS)
-        return fail(rc);
+    if ((rc = alloc_logon_handle(envhp, errhp, &session, OCI_HTYPE_SESSION)) != OCI_SUCCESS) return fail(rc);
     try {
         if ((rc = credentials(session)) != OCI_SUCCESS) return fail(rc);
     } catch (...) {

@@ -1,5 +1,6 @@
 #include "connect/pool_sessions.h"
 
+#include <new>
 #include <vector>
 
 #include "connect/logon.h"
@@ -13,14 +14,22 @@
 
 namespace vsk {
 
+namespace {
+constexpr ub4 kErrNoMemory = 16506;
+}
+
 sword open_session(OCIEnv *env, OCIError *errhp, const OraText *link, ub4 linkLen, const PoolCredentials &creds,
                    const OCISession *settings, OCISvcCtx **svc) noexcept {
-    auto fill = [&](OCISession *session) -> sword {
-        session->username = creds.user;
-        session->password = creds.password;
-        if (settings) {
-            session->module = settings->module;
-            session->sslmode = settings->sslmode;
+    auto fill = [&](OCISession *session) noexcept -> sword {
+        try {
+            session->username = creds.user;
+            session->password = creds.password;
+            if (settings) {
+                session->module = settings->module;
+                session->sslmode = settings->sslmode;
+            }
+        } catch (const std::bad_alloc &) {
+            return AddErrorRecord(errhp, OCI_ERROR, kErrNoMemory), OCI_ERROR;
         }
         return OCI_SUCCESS;
     };
