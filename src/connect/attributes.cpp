@@ -25,12 +25,16 @@ bool usable(void *h, HandleKind kind, OCIError *errhp) noexcept {
 }
 
 // A text attribute: size bytes of value, converted to UTF-8 in UTF-16 environments
-// (failures recorded on the environment's own error handle).
-sword set_text(OCISession *session, std::string *field, const void *value, ub4 size) noexcept {
+// (failures recorded on the environment's own error handle). libpq takes these texts as
+// C strings, so one holding a NUL is refused rather than cut short there.
+sword set_text(OCISession *session, std::string *field, const void *value, ub4 size, OCIError *errhp) noexcept {
     field->clear();
     if (!value || size == 0) return OCI_SUCCESS;
     OCIEnv *env = env_of(session->hdr.parenth);
-    return text_to_utf8(env, env ? env->errorHandle : nullptr, value, size, field) ? OCI_SUCCESS : OCI_ERROR;
+    if (!text_to_utf8(env, env ? env->errorHandle : nullptr, value, size, field)) return OCI_ERROR;
+    if (field->find('\0') == std::string::npos) return OCI_SUCCESS;
+    field->clear();
+    return refuse_attr(errhp, kErrAttrValueInvalid);
 }
 
 sword driver_get_or_refuse(OCIServer *server, void *attributep, ub4 *sizep, ub4 attrtype, OCIError *errhp) noexcept {
@@ -183,10 +187,10 @@ sword Set_OCISession(void *h, void *attributep, ub4 size, ub4 attrtype, OCIError
     if (!is_kind(h, HANDLE_OCISession) || !errhp) return OCI_ERROR;
     auto *session = static_cast<OCISession *>(h);
     switch (attrtype) {
-    case OCI_ATTR_USERNAME: return set_text(session, &session->username, attributep, size);
-    case OCI_ATTR_PASSWORD: return set_text(session, &session->password, attributep, size);
-    case OCI_ATTR_MODULE: return set_text(session, &session->module, attributep, size);
-    case OCI_ATTR_SSLMODE: return set_text(session, &session->sslmode, attributep, size);
+    case OCI_ATTR_USERNAME: return set_text(session, &session->username, attributep, size, errhp);
+    case OCI_ATTR_PASSWORD: return set_text(session, &session->password, attributep, size, errhp);
+    case OCI_ATTR_MODULE: return set_text(session, &session->module, attributep, size, errhp);
+    case OCI_ATTR_SSLMODE: return set_text(session, &session->sslmode, attributep, size, errhp);
     case 86: case 99: case 100: case 169: case 273: case 275: case 276: case 277: case 278: case 300:
     case 367: case 368: case 369:
         return OCI_SUCCESS;

@@ -1,6 +1,7 @@
 // Connection attributes drivers read and set: character sets in the environment's
 // numbering, the transaction state, and settings the library takes without acting on.
 #include <cstring>
+#include <string_view>
 
 #include "connect/records.h"
 #include "connect/server_connection.h"
@@ -75,8 +76,10 @@ sword driver_connection_set(void *handle, void *attributep, ub4 size, ub4 attrty
         if (!is_kind(handle, HANDLE_OCISession)) return kNotDriverAttr;
         try {
             auto *session = static_cast<OCISession *>(handle);
-            session->driverName.assign(attributep ? static_cast<const char *>(attributep) : "",
-                                       attributep ? size : 0);
+            const std::string_view name(attributep ? static_cast<const char *>(attributep) : "", attributep ? size : 0);
+            // It becomes the application name, a C string to libpq: a NUL would cut it short.
+            if (name.find('\0') != std::string_view::npos) return refuse_attr(errhp, kErrAttrValueInvalid);
+            session->driverName.assign(name);
         } catch (...) {
             return refuse_attr(errhp, 16506);
         }

@@ -15,6 +15,7 @@ using namespace vsk;
 
 namespace {
 
+constexpr ub4 kErrInvalidLogon = 1017;
 constexpr ub4 kErrConnectionTerminated = 25407;
 
 // "ALTER ROLE %s WITH PASSWORD '%s';" with the role quoted as an identifier and the
@@ -45,6 +46,11 @@ sword change_password(OCISvcCtx *svc, OCIError *errhp, OCIEnv *env, const OraTex
         if (!text_to_utf8(env, errhp, user_name, user_name ? usernm_len : 0, &user) ||
             !text_to_utf8(env, errhp, npasswd, npasswd ? npasswd_len : 0, &password))
             return OCI_ERROR;
+        // Both go to libpq as C strings: a NUL would name another role or set a shorter password.
+        if (user.find('\0') != std::string::npos || password.find('\0') != std::string::npos) {
+            AddErrorRecord(errhp, OCI_ERROR, kErrInvalidLogon);
+            return OCI_ERROR;
+        }
         std::string command;
         if (!alter_role_command(server->conn, user, password, &command)) {
             add_connection_error(errhp, kErrConnectionTerminated, server->conn);
