@@ -12,6 +12,7 @@ namespace {
 
 // Elements of SQLT_TIMESTAMP are descriptor pointers.
 constexpr ub4 kTimestampElementSize = 8;
+constexpr ub4 kErrNoMemory = 16506;
 
 bool valid_mode(ub4 mode) { return mode == OCI_DEFAULT || mode == OCI_DYNAMIC_FETCH || mode == OCI_DEFINE_SOFT; }
 
@@ -21,7 +22,7 @@ OCIDefine *define_at(OCIStmt *stmt, ub4 position) {
     return nullptr;
 }
 
-sword define(OCIStmt *stmt, OCIDefine **defnpp, ub4 position, void *valuep, sb4 value_sz, ub2 dty, void *indp,
+sword define(OCIStmt *stmt, OCIError *errhp, OCIDefine **defnpp, ub4 position, void *valuep, sb4 value_sz, ub2 dty, void *indp,
              ub2 *rlenp, ub2 *rcodep, ub4 mode) noexcept {
     if (mode == OCI_DEFINE_SOFT) {
         OCIDefine *d = *defnpp;
@@ -41,8 +42,8 @@ sword define(OCIStmt *stmt, OCIDefine **defnpp, ub4 position, void *valuep, sb4 
         Free_OCIDefine(old);
     }
     OCIDefine *d = nullptr;
-    sword rc = OCIHandleAlloc(stmt, reinterpret_cast<void **>(&d), OCI_HTYPE_DEFINE, 0, nullptr);
-    if (rc != OCI_SUCCESS) return rc;
+    if (OCIHandleAlloc(stmt, reinterpret_cast<void **>(&d), OCI_HTYPE_DEFINE, 0, nullptr) != OCI_SUCCESS)
+        return AddErrorRecord(errhp, OCI_ERROR, kErrNoMemory), OCI_ERROR;
     d->position = position;
     d->dty = dty;
     d->value_sz = static_cast<ub4>(value_sz);
@@ -74,7 +75,7 @@ VSK_EXPORT sword OCIDefineByPos(OCIStmt *stmtp, OCIDefine **defnpp, OCIError *er
     if (!valid_mode(mode)) return OCI_ERROR;
     auto work = [&] {
         _ClearErrorHandle(errhp);
-        return define(stmtp, defnpp, position, valuep, value_sz, dty, indp, rlenp, rcodep, mode);
+        return define(stmtp, errhp, defnpp, position, valuep, value_sz, dty, indp, rlenp, rcodep, mode);
     };
     return run_in_frame(env_of(stmtp), OCI_FNCODE_DEFINEBYPOS, work, stmtp, defnpp, errhp, position, valuep,
                         value_sz, dty, indp, rlenp, rcodep, mode);

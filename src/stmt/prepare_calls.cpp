@@ -229,7 +229,7 @@ VSK_EXPORT sword OCIStmtPrepare2(OCISvcCtx *svchp, OCIStmt **stmtpp, OCIError *e
 
     OCIStmt *fresh = nullptr;
     sword rc = OCIHandleAlloc(env, reinterpret_cast<void **>(&fresh), OCI_HTYPE_STMT, 0, nullptr);
-    if (rc != OCI_SUCCESS) return leave(rc);
+    if (rc != OCI_SUCCESS) return AddErrorRecord(errhp, OCI_ERROR, kErrNoMemory), leave(OCI_ERROR);
     rc = OCIStmtPrepare(fresh, errhp, stmt, stmt_len, language, OCI_DEFAULT);
     if (rc != OCI_SUCCESS) {
         OCIHandleFree(fresh, OCI_HTYPE_STMT);
