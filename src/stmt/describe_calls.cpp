@@ -94,7 +94,7 @@ sword param_from_statement(OCIEnv *env, OCIStmt *stmt, OCIError *errhp, void **p
     if (pos > static_cast<ub4>(PQnfields(stmt->result)) || stmt->stmtType != OCI_STMT_SELECT)
         return AddErrorRecord(errhp, OCI_ERROR, kErrNoDescriptor), OCI_ERROR;
     DescribeRecord *record = Alloc_OCIColumnParamHandle(env, stmt, static_cast<int>(pos - 1), errhp);
-    if (!record) return AddErrorRecord(errhp, OCI_ERROR, kErrNoDescriptor), OCI_ERROR;
+    if (!record) return OCI_ERROR;  // the reason is recorded
     try {
         if (!stmt->describeTexts) stmt->describeTexts = std::make_shared<TextPool>();
     } catch (...) {
@@ -158,10 +158,11 @@ DescribeRecord *Alloc_OCIColumnParamHandle(OCIEnv *env, OCIStmt *stmt, int colum
             !client_text(env, errhp, facts.typeName, &c.typeName) ||
             !client_text(env, errhp, facts.typeSchema, &c.schemaName))
             return nullptr;
-        return new_describe_record(std::move(c));
+        if (DescribeRecord *record = new_describe_record(std::move(c))) return record;
     } catch (...) {
-        return nullptr;
     }
+    AddErrorRecord(errhp, OCI_ERROR, kErrNoMemory);
+    return nullptr;
 }
 
 sword Build_OCITableParamHandle(OCIEnv *env, OCIError *errhp, OCIServer *server, const void *name, ub4 len,
