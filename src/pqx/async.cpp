@@ -156,7 +156,7 @@ Poll poll_bulk(PGconn *conn, void *errhp, PGresult **failure, unsigned long long
         return Poll::Done;
     };
     if (broken(conn)) {
-        if (!b.failure) b.failure.reset(PQmakeEmptyPGresult(conn, PGRES_FATAL_ERROR));
+        if (!b.failure) b.failure.reset(failed_exchange(conn));
         return done();
     }
     for (;;) {

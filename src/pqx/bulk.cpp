@@ -139,7 +139,7 @@ PGresult *exec_bulk(PGconn *conn, void *errhp, const char *stmtName, int nParams
         std::vector<int> lengths(values.size()), formats(values.size());
         NoticeScope notices(conn, errhp);
         Pipeline pipeline(conn);
-        if (!pipeline.ok()) return PQmakeEmptyPGresult(conn, PGRES_FATAL_ERROR);
+        if (!pipeline.ok()) return failed_exchange(conn);
         const HeldBackSent held = state ? send_held_back(pipeline, state) : HeldBackSent{};
         const bool skip = errors == BulkErrors::Skip;
         // Skip: each row between a rollback to and a new savepoint, in a segment of its
@@ -189,7 +189,7 @@ PGresult *exec_bulk(PGconn *conn, void *errhp, const char *stmtName, int nParams
         if (heldFailure >= 0) return heldResults[static_cast<std::size_t>(heldFailure)].release();
         // Stop: the failing row's answer goes to the caller, its number stays in failures.
         if (!skip && !out->failures.empty()) return out->failures.front().result.release();
-        if (!complete) return PQmakeEmptyPGresult(conn, PGRES_FATAL_ERROR);
+        if (!complete) return failed_exchange(conn);
         return PQmakeEmptyPGresult(conn, PGRES_COMMAND_OK);
     } catch (...) {
         return nullptr;

@@ -70,6 +70,21 @@ PGconn *connect_params(const char *const *keywords, const char *const *values) n
 
 PGconn *connect_uri(const char *uri) noexcept { return prepare(PQconnectdb(uri)); }
 
+namespace {
+// Marks results of failed_exchange (instance data of the library's event procedure).
+char memory_mark;
+}  // namespace
+
+PGresult *failed_exchange(PGconn *conn) noexcept {
+    PGresult *r = PQmakeEmptyPGresult(conn, PGRES_FATAL_ERROR);
+    if (r && conn && PQstatus(conn) == CONNECTION_OK) PQresultSetInstanceData(r, conn_event, &memory_mark);
+    return r;
+}
+
+bool failed_for_memory(const PGresult *r) noexcept {
+    return r && PQresultInstanceData(r, conn_event) == &memory_mark;
+}
+
 ConnState *state_of(const PGconn *conn) noexcept {
     return conn ? static_cast<ConnState *>(PQinstanceData(conn, conn_event)) : nullptr;
 }

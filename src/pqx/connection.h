@@ -190,6 +190,13 @@ PGconn *connect_uri(const char *uri) noexcept;
 // Null for a connection not opened by connect_*.
 ConnState *state_of(const PGconn *conn) noexcept;
 
+// The failure of an exchange that the library, not the server, ends (results it could
+// not keep, a pipeline it could not run). While the connection is still up the cause
+// was local, and failed_for_memory tells so, so that the caller records 16506 rather
+// than a lost connection, which would make drivers drop a healthy session.
+PGresult *failed_exchange(PGconn *conn) noexcept;
+bool failed_for_memory(const PGresult *r) noexcept;
+
 // Starts protocol tracing into path (appending); false when it cannot be opened.
 bool start_protocol_trace(PGconn *conn, const char *path) noexcept;
 

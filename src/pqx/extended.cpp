@@ -488,7 +488,7 @@ PGresult *first_fetch(PGconn *conn, ConnState *state, ConnState::Portal &portal,
     ResultPtr all(r);
     ResultPtr head(copy_rows(all.get(), 0, count));
     ResultPtr rest(copy_rows(all.get(), count, n - count));
-    if (!head || !rest) return PQmakeEmptyPGresult(conn, PGRES_FATAL_ERROR);
+    if (!head || !rest) return failed_exchange(conn);
     portal.ahead = std::move(rest);
     portal.aheadEnded = atOnce;
     return head.release();

@@ -66,7 +66,7 @@ PGresult *run_with_held_back(PGconn *conn, ConnState *state, Last last, bool dec
     held_back_done(state, sent, results);
     const std::size_t own = static_cast<std::size_t>(sent.count) + (sp ? 1 : 0);
     if (own_commands < 1 || results.size() != own + static_cast<std::size_t>(own_commands) + (sp ? 1 : 0))
-        return PQmakeEmptyPGresult(conn, PGRES_FATAL_ERROR);
+        return failed_exchange(conn);
     const auto succeeded = [](const ResultPtr &r) {
         const ExecStatusType st = PQresultStatus(r.get());
         return r && (st == PGRES_COMMAND_OK || st == PGRES_TUPLES_OK);
@@ -84,7 +84,7 @@ PGresult *run_with_held_back(PGconn *conn, ConnState *state, Last last, bool dec
             more->clear();
         }
     }
-    return results[own] ? results[own].release() : PQmakeEmptyPGresult(conn, PGRES_FATAL_ERROR);
+    return results[own] ? results[own].release() : failed_exchange(conn);
 }
 
 }  // namespace vsk::pqx

@@ -10,11 +10,13 @@
 #include "env/message_table.h"
 #include "env/sqlstate_table.h"
 #include "env/vendor_errors.h"
+#include "pqx/connection.h"
 
 namespace vsk {
 
 namespace {
 
+constexpr ub4 kErrNoMemory = 16506;
 constexpr ub4 kErrConnectionTerminated = 25407;
 
 // libpq's reason without its trailing line ends.
@@ -29,6 +31,12 @@ std::string reason_of(const PGresult *result) {
 ErrorRecord pg_error_record(sword severity, const PGresult *result) {
     ErrorRecord rec;
     rec.severity = severity;
+    if (pqx::failed_for_memory(result)) {
+        rec.content = ERR_HAS_SEVERITY | ERR_HAS_CODE | ERR_HAS_MSG;
+        rec.errcode = kErrNoMemory;
+        rec.msg = o2pGetErrorText(kErrNoMemory);
+        return rec;
+    }
     const char *sqlstate = result ? PQresultErrorField(result, PG_DIAG_SQLSTATE) : nullptr;
     // A connection failure: the connection is gone, so programs (and drivers deciding
     // whether a session is dead) get a number that says so, with libpq's reason.

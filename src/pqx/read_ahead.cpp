@@ -143,26 +143,26 @@ PGresult *take_read_ahead(PGconn *conn, ConnState *state, const std::string &por
         if (n > count) {
             ResultPtr head(copy_rows(ahead.get(), 0, count));
             ResultPtr rest(copy_rows(ahead.get(), count, n - count));
-            if (!head || !rest) return PQmakeEmptyPGresult(conn, PGRES_FATAL_ERROR);
+            if (!head || !rest) return failed_exchange(conn);
             p.ahead = std::move(rest);
             return head.release();
         }
         if (n < count && !p.aheadEnded) {
             const std::string sql = fetch_command(conn, portal, count - n);
-            if (sql.empty()) return PQmakeEmptyPGresult(conn, PGRES_FATAL_ERROR);
+            if (sql.empty()) return failed_exchange(conn);
             ocitrace(TRACE_CONNECT, "pqx", "PQexecParams: %s\n", sql.c_str());
             ResultPtr more(exec_guarded(conn, state, sql.c_str(), p.format));
             if (!status_is(more.get(), PGRES_TUPLES_OK)) return more.release();
             if (PQntuples(more.get()) < count - n) p.serverDone = true;
             PGresult *all = copy_rows(ahead.get(), 0, n, more.get());
-            return all ? all : PQmakeEmptyPGresult(conn, PGRES_FATAL_ERROR);
+            return all ? all : failed_exchange(conn);
         }
         // All that is left. A cursor that ran out answers every later FETCH with no rows
         // without asking the server.
         if (p.aheadEnded) p.ahead.reset(n ? copy_rows(ahead.get(), 0, 0) : PQcopyResult(ahead.get(), PG_COPYRES_ATTRS));
         return ahead.release();
     } catch (...) {
-        return PQmakeEmptyPGresult(conn, PGRES_FATAL_ERROR);
+        return failed_exchange(conn);
     }
 }
 
