@@ -2,6 +2,7 @@
 
 #include <charconv>
 #include <cstdint>
+#include <cstdio>
 #include <cstring>
 #include <string>
 #include <string_view>
@@ -110,8 +111,15 @@ PGresult *remember(PGconn *conn, const char *stmtName, const char *query, int nP
             state->prepared.emplace(std::move(key), std::move(p));
         }
     } catch (...) {
-        // Not remembered: cursor operations on it then report failure.
+        // Not remembered, the statement could not be bound or fetched from later: it is
+        // dropped again and the prepare fails (a name of ours needs no quoting).
         ocitrace(TRACE_CONNECT, "pqx", "out of memory remembering %s\n", name);
+        const bool prepared = PQresultStatus(r) == PGRES_COMMAND_OK;
+        PQclear(r);
+        char drop[96];
+        if (prepared && *name && std::snprintf(drop, sizeof drop, "DEALLOCATE \"%s\"", name) < int(sizeof drop))
+            PQclear(PQexec(conn, drop));
+        return failed_exchange(conn);
     }
     return r;
 }
