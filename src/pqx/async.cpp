@@ -85,6 +85,7 @@ int send_fetch_async(PGconn *conn, void *errhp, const char *portalName, int coun
         state->asyncPending = sent == 1;
         return sent;
     } catch (...) {
+        note_out_of_memory(conn);
         return 0;
     }
 }
@@ -115,6 +116,7 @@ int PQsendBulkStart(PGconn *conn, const char *stmtName, int nParams, const int *
         state->bulk = std::move(b);
         return 1;
     } catch (...) {
+        note_out_of_memory(conn);
         return 0;
     }
 }

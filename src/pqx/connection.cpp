@@ -5,6 +5,7 @@
 #include <cstring>
 #include <poll.h>
 #include <new>
+#include <utility>
 
 #include "env/trace.h"
 #include "pqx/command.h"
@@ -83,6 +84,15 @@ PGresult *failed_exchange(PGconn *conn) noexcept {
 
 bool failed_for_memory(const PGresult *r) noexcept {
     return r && PQresultInstanceData(r, conn_event) == &memory_mark;
+}
+
+void note_out_of_memory(PGconn *conn) noexcept {
+    if (ConnState *state = state_of(conn)) state->outOfMemory = true;
+}
+
+bool take_out_of_memory(PGconn *conn) noexcept {
+    ConnState *state = state_of(conn);
+    return state && std::exchange(state->outOfMemory, false);
 }
 
 ConnState *state_of(const PGconn *conn) noexcept {

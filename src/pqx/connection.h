@@ -49,6 +49,8 @@ struct ConnState {
     bool vendorExtras = false;
     // Stand-in for the server setting vsk_stmt_level_tx.
     bool stmtLevelTx = false;
+    // A send of pqx failed for want of memory (take_out_of_memory).
+    bool outOfMemory = false;
     // Stand-in for ALTER SESSION SET NLS_DATE_FORMAT: the format the library writes dates in.
     std::optional<std::string> nlsDateFormat;
     std::FILE *protocolTrace = nullptr;
@@ -196,6 +198,11 @@ ConnState *state_of(const PGconn *conn) noexcept;
 // than a lost connection, which would make drivers drop a healthy session.
 PGresult *failed_exchange(PGconn *conn) noexcept;
 bool failed_for_memory(const PGresult *r) noexcept;
+
+// The same for the send calls, which answer only 0: the one that failed for want of
+// memory notes it on the connection, and the caller reporting the failure takes the note.
+void note_out_of_memory(PGconn *conn) noexcept;
+bool take_out_of_memory(PGconn *conn) noexcept;
 
 // Starts protocol tracing into path (appending); false when it cannot be opened.
 bool start_protocol_trace(PGconn *conn, const char *path) noexcept;

@@ -419,6 +419,7 @@ int PQsendBindPrepared(PGconn *conn, const char *portalName, const char *stmtNam
         state->ready.push_back(std::move(ok));
         return 1;
     } catch (...) {
+        note_out_of_memory(conn);
         return 0;
     }
 }
@@ -567,6 +568,7 @@ int PQsendFetchPrepared(PGconn *conn, const char *portalName, int count, int res
         ocitrace(TRACE_CONNECT, "pqx", "PQsendQueryParams: %s\n", sql.c_str());
         return PQsendQueryParams(conn, sql.c_str(), 0, nullptr, nullptr, nullptr, nullptr, format);
     } catch (...) {
+        note_out_of_memory(conn);
         return 0;
     }
 }
@@ -641,6 +643,7 @@ int PQsendClosePortal(PGconn *conn, const char *portalName, bool reopening) noex
         state->portals.erase(key);
         return 1;
     } catch (...) {
+        note_out_of_memory(conn);
         return 0;
     }
 }

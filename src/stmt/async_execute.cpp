@@ -26,7 +26,10 @@ constexpr ub4 kErrNoMemory = 16506;
 void clear_async(OCIStmt *stmt) { stmt->bulkActive = stmt->asyncWaiting = stmt->bulkFinishSent = stmt->asyncSelect = 0; }
 
 sword send_failure(OCIServer *server, OCIStmt *stmt, OCIError *errhp) {
-    AddErrorRecord2(errhp, OCI_ERROR, kErrUnexecuted, PQerrorMessage(server->conn));
+    if (pqx::take_out_of_memory(server->conn))
+        AddErrorRecord(errhp, OCI_ERROR, 16506);
+    else
+        AddErrorRecord2(errhp, OCI_ERROR, kErrUnexecuted, PQerrorMessage(server->conn));
     clear_async(stmt);
     ROLLBACK_TRANSACTION(server);
     return OCI_ERROR;

@@ -107,7 +107,10 @@ sword execute_block(OCIServer *server, OCIStmt *stmt, OCIError *errhp, ub4 iters
         }
         release_binds_pgdata(stmt);
         if (!sent) {
-            AddErrorRecord2(errhp, OCI_ERROR, kErrUnexecuted, PQerrorMessage(conn));
+            if (pqx::take_out_of_memory(conn))
+                AddErrorRecord(errhp, OCI_ERROR, kErrNoMemory);
+            else
+                AddErrorRecord2(errhp, OCI_ERROR, kErrUnexecuted, PQerrorMessage(conn));
             ROLLBACK_TRANSACTION(server);
             return OCI_ERROR;
         }

@@ -3,12 +3,14 @@
 #include "connect/records.h"
 #include "connect/server_connection.h"
 #include "env/error.h"
+#include "pqx/connection.h"
 #include "pqx/pg_error.h"
 
 namespace vsk {
 
 namespace {
 
+constexpr ub4 kErrNoMemory = 16506;
 constexpr ub4 kErrConnectionTerminated = 25407;
 
 }  // namespace
@@ -30,7 +32,9 @@ sword server_failure(OCIServer *server, OCIError *errhp, PGresult *r) noexcept {
 }
 
 sword send_failure(OCIServer *server, OCIError *errhp, const char *what) noexcept {
-    if (server && PQstatus(server->conn) == CONNECTION_BAD)
+    if (server && pqx::take_out_of_memory(server->conn))
+        AddErrorRecord(errhp, OCI_ERROR, kErrNoMemory);
+    else if (server && PQstatus(server->conn) == CONNECTION_BAD)
         add_connection_error(errhp, kErrConnectionTerminated, server->conn);
     else
         AddErrorRecordMsg(errhp, OCI_ERROR, what);

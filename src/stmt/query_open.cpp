@@ -145,10 +145,8 @@ sword open_portal(OCIServer *server, OCIStmt *stmt, OCIError *errhp, ub4 rowoff,
     }
     release_binds_pgdata(stmt);
     if (!sent) {
-        AddErrorRecordMsg(errhp, OCI_ERROR, PQerrorMessage(conn));
         cursor->portalName.clear();
-        ROLLBACK_TRANSACTION(server);
-        return OCI_ERROR;
+        return send_failure(server, errhp, PQerrorMessage(conn));
     }
     PGresult *bound = pqx::get_result(conn, errhp);
     if (PGresult *extra = pqx::get_result(conn, errhp)) {
