@@ -73,6 +73,9 @@ struct ConnState {
         ResultPtr ahead;
         std::vector<std::string> aheadNotices;
         bool aheadEnded = false;
+        // Rows the server sent ahead were lost for want of memory: the cursor has moved
+        // past them, so every later FETCH fails rather than skip them.
+        bool aheadLost = false;
         // Run at once instead of declared: every row is in ahead, no cursor on the server.
         bool local = false;
         // Its rows are all on the client (run at once, or the server cursor ran out):

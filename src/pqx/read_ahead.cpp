@@ -111,7 +111,11 @@ void settle_read_ahead(PGconn *conn, ConnState *state) noexcept {
         while (PGresult *more = PQgetResult(conn)) PQclear(more);
     }
     PQsetNoticeProcessor(conn, previous, state->noticeArg);
-    if (!fetched) return;
+    if (!fetched) {
+        // Whatever the FETCH moved past did not reach us.
+        if (auto it = state->portals.find(ra.portal); it != state->portals.end()) it->second.aheadLost = true;
+        return;
+    }
     try {
         auto it = state->portals.find(ra.portal);
         if (it == state->portals.end()) return;
@@ -127,10 +131,17 @@ void settle_read_ahead(PGconn *conn, ConnState *state) noexcept {
 
 PGresult *take_read_ahead(PGconn *conn, ConnState *state, const std::string &portal, int count) noexcept {
     if (!conn || !state || count < 1) return nullptr;
+    auto it = state->portals.find(portal);
+    if (it == state->portals.end()) return nullptr;
+    ConnState::Portal &p = it->second;
+    if (p.aheadLost) return failed_exchange(conn);
+    if (!p.ahead) return nullptr;
+    // From here the rows are off the wire: a failure loses them for good.
+    auto lost = [&] {
+        p.aheadLost = true;
+        return failed_exchange(conn);
+    };
     try {
-        auto it = state->portals.find(portal);
-        if (it == state->portals.end() || !it->second.ahead) return nullptr;
-        ConnState::Portal &p = it->second;
         ResultPtr ahead = std::move(p.ahead);
         const std::vector<std::string> notices = std::move(p.aheadNotices);
         p.aheadNotices.clear();
@@ -143,26 +154,26 @@ PGresult *take_read_ahead(PGconn *conn, ConnState *state, const std::string &por
         if (n > count) {
             ResultPtr head(copy_rows(ahead.get(), 0, count));
             ResultPtr rest(copy_rows(ahead.get(), count, n - count));
-            if (!head || !rest) return failed_exchange(conn);
+            if (!head || !rest) return lost();
             p.ahead = std::move(rest);
             return head.release();
         }
         if (n < count && !p.aheadEnded) {
             const std::string sql = fetch_command(conn, portal, count - n);
-            if (sql.empty()) return failed_exchange(conn);
+            if (sql.empty()) return lost();
             ocitrace(TRACE_CONNECT, "pqx", "PQexecParams: %s\n", sql.c_str());
             ResultPtr more(exec_guarded(conn, state, sql.c_str(), p.format));
             if (!status_is(more.get(), PGRES_TUPLES_OK)) return more.release();
             if (PQntuples(more.get()) < count - n) p.serverDone = true;
             PGresult *all = copy_rows(ahead.get(), 0, n, more.get());
-            return all ? all : failed_exchange(conn);
+            return all ? all : lost();
         }
         // All that is left. A cursor that ran out answers every later FETCH with no rows
         // without asking the server.
         if (p.aheadEnded) p.ahead.reset(n ? copy_rows(ahead.get(), 0, 0) : PQcopyResult(ahead.get(), PG_COPYRES_ATTRS));
         return ahead.release();
     } catch (...) {
-        return failed_exchange(conn);
+        return lost();
     }
 }
 
