@@ -119,8 +119,9 @@ void PoolBook::add_idle(const std::string &key, void *session) {
     const Clock::time_point now = Clock::now();
     {
         std::lock_guard<std::mutex> lock(mutex_);
-        if (opening_) --opening_;
+        // Booked first: when that throws, the caller's open_failed gives the slot back.
         idle_.push_back(Idle{session, key, now, now});
+        if (opening_) --opening_;
     }
     available_.notify_all();
 }
@@ -141,6 +142,9 @@ std::vector<void *> PoolBook::release(void *session, bool keep, bool *owned) {
         auto it = busy_.find(session);
         if (owned) *owned = it != busy_.end();
         if (it == busy_.end()) return out;
+        // Room first: once out of busy_ the session must land in idle_ or out.
+        idle_.reserve(idle_.size() + 1);
+        out.reserve(1);
         Busy entry = std::move(it->second);
         busy_.erase(it);
         // A session opened beyond the maximum (forced get) is not kept.
@@ -168,6 +172,8 @@ bool PoolBook::close(bool force, std::vector<void *> *sessions) {
     {
         std::lock_guard<std::mutex> lock(mutex_);
         if (!busy_.empty() && !force) return false;
+        // Room first, so that running out of memory leaves the pool as it was.
+        sessions->reserve(sessions->size() + idle_.size() + busy_.size());
         closed_ = true;
         for (const Idle &e : idle_) sessions->push_back(e.session);
         for (const auto &b : busy_) sessions->push_back(b.first);

@@ -5,6 +5,7 @@
 
 #include <atomic>
 #include <cstdio>
+#include <new>
 #include <string>
 #include <vector>
 
@@ -28,7 +29,6 @@ constexpr ub4 kErrNoUser = 24415;
 constexpr ub4 kErrPoolName = 24416;
 constexpr ub4 kErrNoSession = 24418;
 constexpr ub4 kErrNotPooled = 24421;
-constexpr ub4 kErrPoolBusy = 24422;
 constexpr ub4 kErrGetTimeout = 24457;
 constexpr ub4 kErrUnsupported = 30475;
 // "OCI:SP:", 21 characters and the terminator.
@@ -54,6 +54,8 @@ bool utf8_arg(OCIEnv *env, OCIError *errhp, const void *text, ub4 len, std::stri
     return text_to_utf8(env, errhp, text, len, out);
 }
 
+// The created pool of that name; null with 24416 recorded when there is none, or with
+// 16506 when the name could not be compared for want of memory.
 OCISPool *find_pool(OCIEnv *env, OCIError *errhp, const OraText *name, ub4 len) noexcept {
     try {
         // The name comes back as it was handed out, perhaps with its terminator.
@@ -69,7 +71,10 @@ OCISPool *find_pool(OCIEnv *env, OCIError *errhp, const OraText *name, ub4 len) 
                 return pool;
         }
     } catch (...) {
+        AddErrorRecord(errhp, OCI_ERROR, kErrNoMemory);
+        return nullptr;
     }
+    AddErrorRecord(errhp, OCI_ERROR, kErrPoolName);
     return nullptr;
 }
 
@@ -128,7 +133,14 @@ sword create_pool(OCIEnv *env, OCIError *errhp, OCISPool *pool, OraText **poolNa
         OCISvcCtx *svc = nullptr;
         rc = open_pooled_session(pool, env, errhp, creds, &svc);
         if (!succeeded(rc)) break;
-        pool->book->add_idle({}, svc);
+        try {
+            pool->book->add_idle({}, svc);
+        } catch (const std::bad_alloc &) {
+            close_pooled_session(svc, errhp);
+            pool->book->open_failed();
+            AddErrorRecord(errhp, OCI_ERROR, kErrNoMemory);
+            return OCI_ERROR;
+        }
     }
     return rc;
 }
@@ -198,7 +210,7 @@ sword get_from_pool(OCIEnv *env, OCIError *errhp, OCISvcCtx **svchp, OCISession 
     }
     OCISPool *pool = name ? find_pool(env, errhp, name, nameLen) : nullptr;
     if (!pool) {
-        AddErrorRecord(errhp, OCI_ERROR, kErrPoolName);
+        if (!name) AddErrorRecord(errhp, OCI_ERROR, kErrPoolName);
         return OCI_ERROR;
     }
     try {
@@ -329,10 +341,7 @@ VSK_EXPORT sword OCISessionPoolDestroy(OCISPool *spoolhp, OCIError *errhp, ub4 m
             AddErrorRecord(errhp, OCI_ERROR, kErrPoolName);
             return OCI_ERROR;
         }
-        if (!destroy_pool(spoolhp, mode & OCI_SPD_FORCE, errhp)) {
-            AddErrorRecord(errhp, OCI_ERROR, kErrPoolBusy);
-            return OCI_ERROR;
-        }
+        if (!destroy_pool(spoolhp, mode & OCI_SPD_FORCE, errhp)) return OCI_ERROR;
         _ClearErrorHandle(errhp);
         return OCI_SUCCESS;
     };

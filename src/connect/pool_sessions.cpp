@@ -16,6 +16,7 @@ namespace vsk {
 
 namespace {
 constexpr ub4 kErrNoMemory = 16506;
+constexpr ub4 kErrPoolBusy = 24422;
 }
 
 sword open_session(OCIEnv *env, OCIError *errhp, const OraText *link, ub4 linkLen, const PoolCredentials &creds,
@@ -85,9 +86,9 @@ bool pooled_session_alive(const OCISvcCtx *svc) noexcept {
 bool destroy_pool(OCISPool *pool, bool force, OCIError *errhp) noexcept {
     std::vector<void *> sessions;
     try {
-        if (!pool->book->close(force, &sessions)) return false;
-    } catch (...) {
-        return false;
+        if (!pool->book->close(force, &sessions)) return AddErrorRecord(errhp, OCI_ERROR, kErrPoolBusy), false;
+    } catch (const std::bad_alloc &) {
+        return AddErrorRecord(errhp, OCI_ERROR, kErrNoMemory), false;
     }
     pool->created = 0;
     if (!errhp) {

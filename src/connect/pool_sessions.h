@@ -35,9 +35,10 @@ bool reset_pooled_session(OCISvcCtx *svc, OCIError *errhp) noexcept;
 // Whether an idle session can be handed out as it is.
 bool pooled_session_alive(const OCISvcCtx *svc) noexcept;
 
-// Closes the pool and logs its sessions off; false (nothing done) when sessions are
-// handed out and force is false. Errors of the log-offs go to errhp, or to the
-// environment's own error handle when errhp is null.
+// Closes the pool and logs its sessions off; false (nothing done, 24422 or 16506
+// recorded on errhp) when sessions are handed out and force is false, or memory ran
+// out. Errors of the log-offs go to errhp, or to the environment's own error handle
+// when errhp is null.
 bool destroy_pool(OCISPool *pool, bool force, OCIError *errhp = nullptr) noexcept;
 
 }  // namespace vsk
