@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
+#include <new>
 #include <unordered_map>
 
 #include "env/trace.h"
@@ -167,7 +168,7 @@ PGresult *exec_bulk(PGconn *conn, void *errhp, const char *stmtName, int nParams
         const int stride = skip ? 4 : 1;
         std::vector<ResultPtr> heldResults;
         int heldFailure = -1;
-        const bool complete = pipeline.drain([&](int i, ResultPtr r) {
+        auto keep_answer = [&](int i, ResultPtr r) {
             if (i < held.count) {
                 if (!succeeded(r.get()) && heldFailure < 0) heldFailure = i;
                 heldResults.push_back(std::move(r));
@@ -184,15 +185,26 @@ PGresult *exec_bulk(PGconn *conn, void *errhp, const char *stmtName, int nParams
             } else if (PQresultStatus(r.get()) != PGRES_PIPELINE_ABORTED && (skip || out->failures.empty())) {
                 out->failures.push_back({row, std::move(r)});
             }
+        };
+        // An answer that cannot be kept for want of memory fails the whole exchange; the
+        // drain goes on regardless, so that the connection leaves pipeline mode.
+        bool dropped = false;
+        const bool complete = pipeline.drain([&](int i, ResultPtr r) noexcept {
+            try {
+                keep_answer(i, std::move(r));
+            } catch (const std::bad_alloc &) {
+                dropped = true;
+            }
         });
         if (state) held_back_done(state, held, heldResults);
+        if (dropped) return failed_exchange(conn);
         if (heldFailure >= 0) return heldResults[static_cast<std::size_t>(heldFailure)].release();
         // Stop: the failing row's answer goes to the caller, its number stays in failures.
         if (!skip && !out->failures.empty()) return out->failures.front().result.release();
         if (!complete) return failed_exchange(conn);
         return PQmakeEmptyPGresult(conn, PGRES_COMMAND_OK);
     } catch (...) {
-        return nullptr;
+        return failed_exchange(conn);
     }
 }
 
