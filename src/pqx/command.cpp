@@ -1,5 +1,7 @@
 #include "pqx/command.h"
 
+#include <memory>
+
 #include "env/handle.h"
 #include "env/trace.h"
 #include "pqx/catalog.h"
@@ -72,21 +74,19 @@ PGresult *describe_prepared(PGconn *conn, void *errhp, const char *stmtName) noe
 
 std::string quote_identifier(PGconn *conn, std::string_view name) {
     if (!conn) return {};
-    char *q = PQescapeIdentifier(conn, name.data(), name.size());
+    // Owned at once: the copy below may throw.
+    std::unique_ptr<char, decltype(&PQfreemem)> q(PQescapeIdentifier(conn, name.data(), name.size()), PQfreemem);
     if (!q) return {};
-    std::string s(q);
-    PQfreemem(q);
-    return s;
+    return std::string(q.get());
 }
 
 std::string encrypted_password(PGconn *conn, const std::string &role, const std::string &password) {
     if (!conn) return {};
     settle_connection(conn, state_of(conn));
-    char *hashed = PQencryptPasswordConn(conn, password.c_str(), role.c_str(), nullptr);
+    std::unique_ptr<char, decltype(&PQfreemem)> hashed(
+        PQencryptPasswordConn(conn, password.c_str(), role.c_str(), nullptr), PQfreemem);
     if (!hashed) return {};
-    std::string s(hashed);
-    PQfreemem(hashed);
-    return s;
+    return std::string(hashed.get());
 }
 
 PGresult *get_result(PGconn *conn, void *errhp) noexcept {
