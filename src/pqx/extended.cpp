@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
+#include <new>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -440,7 +441,13 @@ int answer_fetch(PGconn *conn, ConnState *state, ConnState::Portal &portal, cons
         if (PQresultStatus(r) == PGRES_TUPLES_OK && PQntuples(r) < count) portal.serverDone = true;
     }
     const bool full = PQresultStatus(r) == PGRES_TUPLES_OK && PQntuples(r) == count && PQnfields(r) > 0;
-    state->ready.emplace_back(r);
+    try {
+        state->ready.push_back(ResultPtr(r));
+    } catch (const std::bad_alloc &) {
+        // The cursor has moved past these rows: later fetches must not skip them.
+        portal.aheadLost = true;
+        throw;
+    }
     if (++portal.fetches >= 2 && full) read_ahead(conn, state, portalName, count);
     return 1;
 }
@@ -535,7 +542,7 @@ int PQsendFetchPrepared(PGconn *conn, const char *portalName, int count, int res
             PGresult *r = plain ? first_fetch(conn, state, *portal, portalName, count)
                                 : exec_guarded(conn, state, sql.c_str(), format);
             if (!r) return 0;
-            state->ready.emplace_back(r);
+            state->ready.push_back(ResultPtr(r));
             if (portal) ++portal->fetches;
             fetched(conn, state, portal, portalName);
             return 1;
@@ -550,7 +557,7 @@ int PQsendFetchPrepared(PGconn *conn, const char *portalName, int count, int res
             // A non-blocking connection gets rows already here, else the FETCH sent and
             // nothing more: its caller waits.
             if (PGresult *r = take_read_ahead(conn, state, portalName, count)) {
-                state->ready.emplace_back(r);
+                state->ready.push_back(ResultPtr(r));
                 ++portal->fetches;
                 return 1;
             }
@@ -562,7 +569,7 @@ int PQsendFetchPrepared(PGconn *conn, const char *portalName, int count, int res
             ocitrace(TRACE_CONNECT, "pqx", "PQexecParams: %s\n", sql.c_str());
             PGresult *r = exec_guarded(conn, state, sql.c_str(), format);
             if (!r) return 0;
-            state->ready.emplace_back(r);
+            state->ready.push_back(ResultPtr(r));
             return 1;
         }
         ocitrace(TRACE_CONNECT, "pqx", "PQsendQueryParams: %s\n", sql.c_str());
