@@ -90,8 +90,11 @@ sword prepare_on_server(OCIServer *server, OCIStmt *stmt, OCIError *errhp) {
                 std::vector<int> modes = param_modes(rw.paramDirs);
                 r = pqx::PQprepareOut(conn, name.c_str(), rw.pg_query.c_str(), n, types, modes.data());
             } else {
+                // Worked out first: once the server holds the statement nothing here may throw.
+                std::string target;
+                if (stmt->stmtType == OCI_STMT_INSERT) target = insert_values_target(rw.pg_query, stmt->paramCount);
                 r = pqx::prepare(conn, name.c_str(), rw.pg_query.c_str(), n, types);
-                if (stmt->stmtType == OCI_STMT_INSERT) stmt->insertTarget = insert_values_target(rw.pg_query, stmt->paramCount);
+                stmt->insertTarget = std::move(target);
             }
         }
     }
