@@ -50,9 +50,9 @@ public:
         if (rc == OCI_SUCCESS || rc == OCI_SUCCESS_WITH_INFO || rc == OCI_NO_DATA) return true;
         out_->step = step;
         out_->rc = rc;
-        if (errh)
-            OCIErrorGet(errh, 1, nullptr, &out_->code, reinterpret_cast<OraText *>(out_->text), sizeof out_->text,
-                        type);
+        if (errh && OCIErrorGet(errh, 1, nullptr, &out_->code, reinterpret_cast<OraText *>(out_->text),
+                                sizeof out_->text, type) != OCI_SUCCESS)
+            std::snprintf(out_->text, sizeof out_->text, "(OCIErrorGet found no record)");
         return false;
     }
     bool ok(sword rc, const char *step, OCIError *err) { return ok(rc, step, err, OCI_HTYPE_ERROR); }
