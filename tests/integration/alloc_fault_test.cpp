@@ -707,7 +707,7 @@ TEST_F(AllocFault, ArrayDml) {
     auto body = [&](Steps &s) {
         constexpr int kRows = 25;
         int ids[kRows];
-        char labels[kRows][12];
+        char labels[kRows][12] = {};  // a SQLT_STR bind reads its whole buffer
         for (int i = 0; i < kRows; ++i) {
             ids[i] = i + 1;
             std::snprintf(labels[i], sizeof labels[i], "label %d", i + 1);
