@@ -3,6 +3,7 @@
 #include <cstring>
 #include <string>
 
+#include "connect/call_deadline.h"
 #include "connect/records.h"
 #include "connect/server_connection.h"
 #include "env/call_frame.h"
@@ -89,6 +90,7 @@ VSK_EXPORT sword OCIServerVersion(void *hndlp, OCIError *errhp, OraText *bufp, u
     bool invalid;
     OCIServer *server = version_target(hndlp, hndltype, &invalid);
     if (!server) return invalid ? OCI_INVALID_HANDLE : OCI_ERROR;
+    CallDeadline deadline(hndltype == OCI_HTYPE_SVCCTX ? static_cast<OCISvcCtx *>(hndlp) : nullptr);
     auto work = [&] { return copy_version(server, errhp, bufp, bufsz); };
     return run_in_frame(env_of(server->hdr.parenth), OCI_FNCODE_SERVERVERSION, work, hndlp, errhp, bufp, bufsz,
                         hndltype);
@@ -117,6 +119,7 @@ VSK_EXPORT sword OCIPing(OCISvcCtx *svchp, OCIError *errhp, ub4 mode) {
     }
     if (!is_kind(svchp->hdr.parenth, HANDLE_OCIEnv)) return OCI_INVALID_HANDLE;
     _ClearErrorHandle(errhp);
+    CallDeadline deadline(svchp);
     OCIServer *server = server_of(svchp);
     PGresult *r = server ? pqx::exec(server->conn, errhp, "select 1") : nullptr;
     bool ok = PQresultStatus(r) == PGRES_TUPLES_OK;

@@ -5,6 +5,7 @@
 #include <oci.h>
 #include <libpq-fe.h>
 
+#include "connect/call_deadline.h"
 #include "env/call_frame.h"
 #include "env/env.h"
 #include "env/error.h"
@@ -39,6 +40,7 @@ sword lob_svc_call(OCISvcCtx *svchp, OCIError *errhp, const OCILobLocator *locp,
         return OCI_INVALID_HANDLE;
     OCIEnv *env = env_of(svchp);
     if (!env) return OCI_INVALID_HANDLE;
+    CallDeadline deadline(svchp);
     return run_in_frame(env, fcode, [&] {
         _ClearErrorHandle(errhp);
         return work(env);

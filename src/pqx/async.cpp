@@ -7,6 +7,7 @@
 #include "pqx/command.h"
 #include "pqx/extended.h"
 #include "pqx/read_ahead.h"
+#include "pqx/server_wait.h"
 
 namespace vsk::pqx {
 
@@ -25,14 +26,14 @@ bool broken(PGconn *conn) { return !PQconsumeInput(conn) && PQstatus(conn) != CO
 void settle_async(PGconn *conn, ConnState *state) noexcept {
     if (state->asyncPending) {
         state->asyncPending = false;
-        while (PGresult *r = PQgetResult(conn)) PQclear(r);
+        while (PGresult *r = wait_result(conn)) PQclear(r);
     }
     if (state->bulk) {
         // The rest of the array's answers, waited for now and dropped.
         if (!state->bulk->finishSent && PQpipelineSync(conn) == 1) state->bulk->finishSent = true;
         if (state->bulk->finishSent) {
             for (int nulls = 0; nulls < 2;) {
-                PGresult *r = PQgetResult(conn);
+                PGresult *r = wait_result(conn);
                 if (!r) {
                     ++nulls;
                     continue;
@@ -97,8 +98,8 @@ Poll poll_async(PGconn *conn, void *errhp, PGresult **result) noexcept {
     NoticeScope notices(conn, errhp);
     if (!broken(conn) && PQisBusy(conn)) return Poll::Busy;
     state->asyncPending = false;
-    *result = PQgetResult(conn);
-    while (PGresult *more = PQgetResult(conn)) PQclear(more);
+    *result = wait_result(conn);
+    while (PGresult *more = wait_result(conn)) PQclear(more);
     return Poll::Done;
 }
 
@@ -163,7 +164,7 @@ Poll poll_bulk(PGconn *conn, void *errhp, PGresult **failure, unsigned long long
     }
     for (;;) {
         if (!b.finishSent || PQisBusy(conn)) return Poll::Busy;
-        PGresult *r = PQgetResult(conn);
+        PGresult *r = wait_result(conn);
         if (!r) {
             // The end of one command's results; the next command's come after it.
             if (b.afterResult) {

@@ -11,6 +11,7 @@
 #include "pqx/command.h"
 #include "pqx/extended.h"
 #include "pqx/held_back.h"
+#include "pqx/server_wait.h"
 
 namespace vsk::pqx {
 
@@ -82,7 +83,7 @@ PGresult *catalogue_query(PGconn *conn, void *errhp, const char *sql, int n, con
             conn, state, [&](Pipeline &pipeline) { pipeline.send(sql, n, types, values); }, true,
             &kCatalogSavepoint);
     // Idle, or a failed transaction block whose refusal is then the answer.
-    return PQexecParams(conn, sql, n, types, values, nullptr, nullptr, 0);
+    return wait_exec_params(conn, sql, n, types, values, nullptr, nullptr, 0);
 }
 
 // Looks up what the cache lacks for the columns of result and stores it; requested

@@ -10,6 +10,7 @@
 #include "pqx/pg_error.h"
 #include "pqx/read_ahead.h"
 #include "pqx/standins.h"
+#include "pqx/server_wait.h"
 
 namespace vsk::pqx {
 
@@ -50,7 +51,7 @@ PGresult *exec(PGconn *conn, void *errhp, const char *command) noexcept {
     }
     ocitrace(TRACE_CONNECT, "pqx", "PQexec: %s\n", command);
     NoticeScope notices(conn, errhp);
-    PGresult *r = PQexec(conn, command);
+    PGresult *r = wait_exec(conn, command);
     note_command(conn, r);
     return r;
 }
@@ -61,7 +62,7 @@ PGresult *exec_params(PGconn *conn, void *errhp, const char *command, int nParam
     drain_pending(conn);
     ocitrace(TRACE_CONNECT, "pqx", "PQexecParams: %s\n", command);
     NoticeScope notices(conn, errhp);
-    return PQexecParams(conn, command, nParams, paramTypes, values, lengths, formats, resultFormat);
+    return wait_exec_params(conn, command, nParams, paramTypes, values, lengths, formats, resultFormat);
 }
 
 PGresult *describe_prepared(PGconn *conn, void *errhp, const char *stmtName) noexcept {
@@ -69,7 +70,7 @@ PGresult *describe_prepared(PGconn *conn, void *errhp, const char *stmtName) noe
     drain_pending(conn);
     ocitrace(TRACE_CONNECT, "pqx", "PQdescribePrepared %s\n", stmtName);
     NoticeScope notices(conn, errhp);
-    return PQdescribePrepared(conn, stmtName);
+    return wait_describe_prepared(conn, stmtName);
 }
 
 std::string quote_identifier(PGconn *conn, std::string_view name) {
@@ -101,7 +102,7 @@ PGresult *get_result(PGconn *conn, void *errhp) noexcept {
         if (state->inFlight) return nullptr;
     }
     NoticeScope notices(conn, errhp);
-    return take_out_row(conn, PQgetResult(conn));
+    return take_out_row(conn, wait_result(conn));
 }
 
 }  // namespace vsk::pqx

@@ -3,8 +3,9 @@
 #include <libpq-events.h>
 
 #include <cstring>
-#include <poll.h>
+#include <mutex>
 #include <new>
+#include <poll.h>
 #include <utility>
 
 #include "env/trace.h"
@@ -17,14 +18,41 @@ namespace {
 
 constexpr char kEventName[] = "vskoci";
 
+int conn_event(PGEventId id, void *info, void *) noexcept;
+
+// Marks on a result the server cancelled, saying who asked for the cancel.
+char kTimedOutMark, kBrokenMark;
+
+// A cancelled command's failure carries its cause from here to the error record, which
+// sees only the result.
+void mark_cancelled(PGconn *conn, PGresult *result) noexcept {
+    auto *state = static_cast<ConnState *>(PQinstanceData(conn, conn_event));
+    if (!state || state->cancelCause.load() == CANCEL_NONE || PQresultStatus(result) != PGRES_FATAL_ERROR) return;
+    const char *sqlstate = PQresultErrorField(result, PG_DIAG_SQLSTATE);
+    if (!sqlstate || std::strcmp(sqlstate, "57014") != 0) return;
+    int cause = state->cancelCause.load();
+    // A break answers one cancelled command; a time limit lasts until its call ends.
+    if (cause == CANCEL_BREAK && !state->cancelCause.compare_exchange_strong(cause, CANCEL_NONE)) cause = CANCEL_NONE;
+    if (cause == CANCEL_TIMEOUT) PQresultSetInstanceData(result, conn_event, &kTimedOutMark);
+    if (cause == CANCEL_BREAK) PQresultSetInstanceData(result, conn_event, &kBrokenMark);
+}
+
 int conn_event(PGEventId id, void *info, void *) noexcept {
-    if (id == PGEVT_CONNDESTROY) {
+    if (id == PGEVT_RESULTCREATE) {
+        auto *created = static_cast<PGEventResultCreate *>(info);
+        mark_cancelled(created->conn, created->result);
+    } else if (id == PGEVT_CONNDESTROY) {
         auto *destroy = static_cast<PGEventConnDestroy *>(info);
         auto *state = static_cast<ConnState *>(PQinstanceData(destroy->conn, conn_event));
         if (state) {
             if (state->protocolTrace) {
                 PQuntrace(destroy->conn);
                 std::fclose(state->protocolTrace);
+            }
+            {
+                std::lock_guard<std::mutex> lock(state->cancelMutex);
+                PQfreeCancel(state->cancel);
+                state->cancel = nullptr;
             }
             delete state;
         }
@@ -58,6 +86,10 @@ PGconn *prepare(PGconn *conn) noexcept {
         PQfinish(conn);
         return nullptr;
     }
+    state->cancel = PQgetCancel(conn);
+    CancelKey key;
+    if (read_cancel_key(conn, state->cancel, &key)) state->cancelKey = key;
+    else ocitrace(TRACE_CONNECT, "pqx", "no cancel key: a call timeout closes the connection\n");
     state->vendorExtras = server_has_extras(conn);
     ocitrace(TRACE_CONNECT, "pqx", "server %s the vendor extras\n", state->vendorExtras ? "has" : "lacks");
     return conn;
@@ -120,12 +152,27 @@ int set_client_encoding(PGconn *conn, const char *encoding) noexcept {
 }
 
 bool cancel(PGconn *conn) noexcept {
-    PGcancel *c = PQgetCancel(conn);
-    if (!c) return false;
     char errbuf[256];
-    bool sent = PQcancel(c, errbuf, sizeof errbuf) == 1;
-    PQfreeCancel(c);
-    return sent;
+    ConnState *state = state_of(conn);
+    if (!state) {
+        PGcancel *c = PQgetCancel(conn);
+        if (!c) return false;
+        const bool sent = PQcancel(c, errbuf, sizeof errbuf) == 1;
+        PQfreeCancel(c);
+        return sent;
+    }
+    std::lock_guard<std::mutex> lock(state->cancelMutex);
+    if (!state->cancel) return false;
+    state->cancelCause.store(CANCEL_BREAK);
+    if (PQcancel(state->cancel, errbuf, sizeof errbuf) == 1) return true;
+    int cause = CANCEL_BREAK;
+    state->cancelCause.compare_exchange_strong(cause, CANCEL_NONE);
+    return false;
+}
+
+int cancel_cause(const PGresult *result) noexcept {
+    const void *mark = result ? PQresultInstanceData(result, conn_event) : nullptr;
+    return mark == &kTimedOutMark ? CANCEL_TIMEOUT : mark == &kBrokenMark ? CANCEL_BREAK : CANCEL_NONE;
 }
 
 void finish(PGconn *conn) noexcept {

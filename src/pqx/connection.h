@@ -4,14 +4,19 @@
 
 #include <libpq-fe.h>
 
+#include <atomic>
+#include <chrono>
 #include <cstdint>
 #include <cstdio>
 #include <deque>
 #include <memory>
+#include <mutex>
 #include <optional>
 #include <string>
 #include <unordered_map>
 #include <vector>
+
+#include "pqx/cancel_request.h"
 
 namespace vsk::pqx {
 
@@ -184,6 +189,25 @@ struct ConnState {
         bool ddlInTransaction = false;
     };
     Catalog catalog;
+
+    // The time limit of the OCI call in progress (server_wait.h). Once the limit passed
+    // and the cancel went, `at` is the end of the grace period for the server's answer.
+    struct Deadline {
+        bool armed = false;
+        bool cancelled = false;
+        std::chrono::steady_clock::time_point at{};
+        CancelRequest request;
+    };
+    Deadline deadline;
+    // Where to send a cancel without blocking, learnt when the connection came up.
+    std::optional<CancelKey> cancelKey;
+    // Why a command of this connection was cancelled, for the failure's record. Written
+    // by OCIBreak on another thread.
+    std::atomic<int> cancelCause{CANCEL_NONE};
+    // libpq's cancel object for OCIBreak, which may run on another thread than the call
+    // it cancels; freed with the connection.
+    std::mutex cancelMutex;
+    PGcancel *cancel = nullptr;
 };
 
 // PQconnectdbParams with expand_dbname 1, or PQconnectdb of a whole URI; never null
@@ -212,8 +236,13 @@ bool start_protocol_trace(PGconn *conn, const char *path) noexcept;
 
 int set_client_encoding(PGconn *conn, const char *encoding) noexcept;
 
-// Sends a cancel request for the command in progress.
+// Sends a cancel request for the command in progress (OCIBreak): safe to call from
+// another thread than the one running the command, which then fails with 1013.
 bool cancel(PGconn *conn) noexcept;
+
+// Why the server cancelled the command of a failed result: CANCEL_TIMEOUT (the call's
+// time limit), CANCEL_BREAK (OCIBreak) or CANCEL_NONE.
+int cancel_cause(const PGresult *result) noexcept;
 
 void finish(PGconn *conn) noexcept;
 

@@ -19,6 +19,7 @@
 #include "pqx/read_ahead.h"
 #include "pqx/result_rows.h"
 #include "pqx/transaction.h"
+#include "pqx/server_wait.h"
 
 namespace vsk::pqx {
 
@@ -83,7 +84,7 @@ PGresult *remember(PGconn *conn, const char *stmtName, const char *query, int nP
             r = run_with_held_back(conn, state,
                                    [&](Pipeline &p) { p.send_prepare(name, query, nParams, paramTypes); });
         else
-            r = PQprepare(conn, name, query, nParams, paramTypes);
+            r = wait_prepare(conn, name, query, nParams, paramTypes);
     }
     if (!state) return r;
     try {
@@ -119,7 +120,7 @@ PGresult *remember(PGconn *conn, const char *stmtName, const char *query, int nP
         PQclear(r);
         char drop[96];
         if (prepared && *name && std::snprintf(drop, sizeof drop, "DEALLOCATE \"%s\"", name) < int(sizeof drop))
-            PQclear(PQexec(conn, drop));
+            PQclear(wait_exec(conn, drop));
         return failed_exchange(conn);
     }
     return r;
@@ -614,7 +615,7 @@ PGresult *describe_portal(PGconn *conn, const char *portal) noexcept {
     }
     ocitrace(TRACE_CONNECT, "pqx", "PQdescribePortal %s\n", portal);
     NoticeScope notices(conn, nullptr);
-    return PQdescribePortal(conn, portal);
+    return wait_describe_portal(conn, portal);
 }
 
 int PQsendClosePortal(PGconn *conn, const char *portalName, bool reopening) noexcept {

@@ -13,6 +13,7 @@
 #include "env/trace.h"
 #include "pqx/connection.h"
 #include "pqx/pipeline.h"
+#include "pqx/server_wait.h"
 
 namespace vsk::pqx {
 
@@ -75,7 +76,7 @@ PGresult *run_with_held_back(PGconn *conn, ConnState *state, Last last, bool dec
         if (!succeeded(results[i])) return results[i].release();
     if (sp && succeeded(results[own - 1]) && !succeeded(results[own])) {
         ocitrace(TRACE_EXECUTE, "pqx", "command failed; rolling back to its savepoint\n");
-        PQclear(PQexec(conn, sp->undo));
+        PQclear(wait_exec(conn, sp->undo));
     }
     if (more) {
         try {

@@ -12,6 +12,7 @@
 #include "pqx/held_back.h"
 #include "pqx/read_ahead.h"
 #include "pqx/transaction.h"
+#include "pqx/server_wait.h"
 
 namespace vsk::pqx {
 
@@ -57,7 +58,7 @@ ResultPtr run(PGconn *conn, void *errhp, Call &call) {
                 p.send(call.sql, call.n, nullptr, call.values, call.lengths, call.formats, call.resultFormat);
             });
         } else {
-            r = PQexecParams(conn, call.sql, call.n, nullptr, call.values, call.lengths, call.formats,
+            r = wait_exec_params(conn, call.sql, call.n, nullptr, call.values, call.lengths, call.formats,
                              call.resultFormat);
         }
     }

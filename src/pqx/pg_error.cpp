@@ -18,6 +18,8 @@ namespace {
 
 constexpr ub4 kErrNoMemory = 16506;
 constexpr ub4 kErrConnectionTerminated = 25407;
+constexpr ub4 kErrUserCancel = 1013;
+constexpr ub4 kErrCallTimedOut = 3156;
 
 // libpq's reason without its trailing line ends.
 std::string reason_of(const PGresult *result) {
@@ -53,7 +55,11 @@ ErrorRecord pg_error_record(sword severity, const PGresult *result) {
         rec.msg = rec.pg_msg = "Unexpected NULL PGresult";
         return rec;
     }
-    const int number = sqlstate_number(sqlstate);
+    // A command the library cancelled: drivers tell a time limit and a break apart by these.
+    const int cause = pqx::cancel_cause(result);
+    const int number = cause == pqx::CANCEL_TIMEOUT ? static_cast<int>(kErrCallTimedOut)
+                       : cause == pqx::CANCEL_BREAK ? static_cast<int>(kErrUserCancel)
+                                                    : sqlstate_number(sqlstate);
     const char *primary = PQresultErrorField(result, PG_DIAG_MESSAGE_PRIMARY);
     rec.errcode = static_cast<ub4>(number);
     std::strncpy(rec.sqlstate, sqlstate, 5);

@@ -51,7 +51,7 @@ void Pipeline::sync() noexcept {
 PGresult *Pipeline::next_result() noexcept {
     // A broken connection answers null twice in a row: no result will come.
     for (int nulls = 0; nulls < 2;) {
-        PGresult *r = PQgetResult(conn_);
+        PGresult *r = wait_result(conn_);
         if (!r) {
             ++nulls;
             continue;
@@ -67,7 +67,7 @@ PGresult *Pipeline::next_result() noexcept {
 void Pipeline::leave() noexcept {
     // Everything up to the last synchronisation point, also after a failed send.
     for (int nulls = 0; syncs_ > 0 && nulls < 2;) {
-        PGresult *r = PQgetResult(conn_);
+        PGresult *r = wait_result(conn_);
         if (!r) {
             ++nulls;
             continue;
@@ -88,12 +88,12 @@ std::vector<ResultPtr> collect_pipeline(PGconn *conn, int commands) noexcept {
         // Read and dropped below.
     }
     for (int i = 0; i < commands; ++i) {
-        ResultPtr first(PQgetResult(conn));
-        while (PGresult *more = PQgetResult(conn)) PQclear(more);
+        ResultPtr first(wait_result(conn));
+        while (PGresult *more = wait_result(conn)) PQclear(more);
         if (results.capacity() > results.size()) results.push_back(std::move(first));
     }
     // Everything up to the synchronisation point, also after a failed send.
-    while (PGresult *r = PQgetResult(conn)) {
+    while (PGresult *r = wait_result(conn)) {
         const bool sync = PQresultStatus(r) == PGRES_PIPELINE_SYNC;
         PQclear(r);
         if (sync) break;
@@ -111,7 +111,7 @@ std::vector<ResultPtr> Pipeline::finish() noexcept {
     if (synced) {
         results = collect_pipeline(conn_, commands_);
     } else {
-        while (PGresult *r = PQgetResult(conn_)) PQclear(r);
+        while (PGresult *r = wait_result(conn_)) PQclear(r);
         PQexitPipelineMode(conn_);
     }
     entered_ = false;

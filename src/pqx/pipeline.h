@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "pqx/connection.h"
+#include "pqx/server_wait.h"
 
 namespace vsk::pqx {
 
@@ -68,7 +69,7 @@ bool Pipeline::drain(Take take) noexcept {
             break;
         }
         // The null that ends the command's results.
-        while (PGresult *more = PQgetResult(conn_)) PQclear(more);
+        while (PGresult *more = wait_result(conn_)) PQclear(more);
         take(i, ResultPtr(first));
     }
     leave();

@@ -9,6 +9,7 @@
 #include "pqx/pipeline.h"
 #include "pqx/result_rows.h"
 #include "pqx/transaction.h"
+#include "pqx/server_wait.h"
 
 namespace vsk::pqx {
 
@@ -105,10 +106,10 @@ void settle_read_ahead(PGconn *conn, ConnState *state) noexcept {
         // A failed FETCH: the transaction goes on as before it, and the failure is
         // reported when the caller asks for these rows.
         if (saved && !released)
-            PQclear(PQexec(conn, status_is(fetched.get(), PGRES_TUPLES_OK) ? kRelease : kUndo));
+            PQclear(wait_exec(conn, status_is(fetched.get(), PGRES_TUPLES_OK) ? kRelease : kUndo));
     } else {
-        fetched.reset(PQgetResult(conn));
-        while (PGresult *more = PQgetResult(conn)) PQclear(more);
+        fetched.reset(wait_result(conn));
+        while (PGresult *more = wait_result(conn)) PQclear(more);
     }
     PQsetNoticeProcessor(conn, previous, state->noticeArg);
     if (!fetched) {

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "nls/ascii.h"
+#include "pqx/server_wait.h"
 
 namespace vsk::pqx {
 
@@ -85,7 +86,7 @@ PGresult *command_ok(PGconn *conn) { return PQmakeEmptyPGresult(conn, PGRES_COMM
 // transaction) changes nothing the library keeps.
 void set_orafce_format(PGconn *conn, const std::string &format) {
     const char *values[] = {format.c_str()};
-    PGresult *r = PQexecParams(conn,
+    PGresult *r = wait_exec_params(conn,
                                "SELECT set_config('orafce.nls_date_format', $1, false) FROM pg_extension "
                                "WHERE extname = 'orafce'",
                                1, nullptr, values, nullptr, nullptr, 0);

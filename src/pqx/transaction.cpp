@@ -10,6 +10,7 @@
 #include "pqx/pipeline.h"
 #include "pqx/read_ahead.h"
 #include "pqx/standins.h"
+#include "pqx/server_wait.h"
 
 namespace vsk::pqx {
 
@@ -63,7 +64,7 @@ void undo_to_savepoint(PGconn *conn, ConnState *state) {
     if (!tx.savepointSet) return;
     tx.savepointSet = false;
     ocitrace(TRACE_EXECUTE, "pqx", "statement failed; rolling back to its savepoint\n");
-    PQclear(PQexec(conn, kUndo));
+    PQclear(wait_exec(conn, kUndo));
     forget_statement_cursors(state);
 }
 
@@ -253,7 +254,7 @@ PGresult *end_transaction(PGconn *conn, void *errhp, TxEnd how, std::string_view
                 state->deferred.reset();
                 transaction_ended(state);
                 ocitrace(TRACE_CONNECT, "pqx", "PQexec: %s\n", sql.c_str());
-                return PQexec(conn, sql.c_str());
+                return wait_exec(conn, sql.c_str());
             }
             transaction_ended(state);
             return r;
@@ -355,7 +356,7 @@ PGresult *exec_guarded(PGconn *conn, ConnState *state, const char *sql, int resu
             p.send(sql, 0, nullptr, nullptr, nullptr, nullptr, resultFormat);
         }))
         return r;
-    return PQexecParams(conn, sql, 0, nullptr, nullptr, nullptr, nullptr, resultFormat);
+    return wait_exec_params(conn, sql, 0, nullptr, nullptr, nullptr, nullptr, resultFormat);
 }
 
 PGresult *exec_prepared_guarded(PGconn *conn, ConnState *state, const char *stmtName, int nParams,
@@ -365,7 +366,7 @@ PGresult *exec_prepared_guarded(PGconn *conn, ConnState *state, const char *stmt
             p.send_prepared(stmtName, nParams, values, lengths, formats, resultFormat);
         }))
         return r;
-    return PQexecPrepared(conn, stmtName, nParams, values, lengths, formats, resultFormat);
+    return wait_exec_prepared(conn, stmtName, nParams, values, lengths, formats, resultFormat);
 }
 
 }  // namespace vsk::pqx

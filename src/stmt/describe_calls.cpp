@@ -4,6 +4,7 @@
 #include <string>
 #include <utility>
 
+#include "connect/call_deadline.h"
 #include "connect/records.h"
 #include "connect/server_connection.h"
 #include "env/call_frame.h"
@@ -257,6 +258,7 @@ VSK_EXPORT sword OCIDescribeAny(OCISvcCtx *svchp, OCIError *errhp, void *objptr,
     if (objtyp != OCI_PTYPE_TABLE) return AddErrorRecord(errhp, OCI_ERROR, kErrUnsupported), OCI_ERROR;
     OCIEnv *env = env_of(svchp);
     if (!env) return OCI_INVALID_HANDLE;
+    CallDeadline deadline(svchp);
     CallFrame frame(env, OCI_FNCODE_DESCRIBEANY);
     frame.enter(svchp, errhp, objptr, objnm_len, objptr_typ, info_level, objtyp, dschp);
     OCIServer *server = server_of(svchp);

@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "connect/call_deadline.h"
 #include "connect/records.h"
 #include "connect/server_connection.h"
 #include "connect/session.h"
@@ -197,6 +198,7 @@ VSK_EXPORT sword OCIStmtExecute(OCISvcCtx *svchp, OCIStmt *stmtp, OCIError *errh
     ocitrace(TRACE_EXECUTE, "OCIStmtExecute", "stmtp(%p) service(%p) %s\n", static_cast<void *>(stmtp),
              static_cast<void *>(svchp), stmtp->stmtText.c_str());
     if (!stmtp->svcctx) stmtp->svcctx = svchp;
+    CallDeadline deadline(svchp);
     auto work = [&] {
         _ClearErrorHandle(errhp);
         return execute(svchp, stmtp, errhp, iters, rowoff, mode);

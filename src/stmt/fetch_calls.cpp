@@ -1,4 +1,5 @@
 // OCIStmtFetch and OCIStmtFetch2: the checks before a fetch.
+#include "connect/call_deadline.h"
 #include "connect/records.h"
 #include "connect/server_connection.h"
 #include "env/call_frame.h"
@@ -48,6 +49,7 @@ VSK_EXPORT sword OCIStmtFetch(OCIStmt *stmtp, OCIError *errhp, ub4 nrows, ub2 or
     if (!is_kind(stmtp, HANDLE_OCIStmt) || !is_kind(errhp, HANDLE_OCIError)) return OCI_INVALID_HANDLE;
     OCIEnv *env = env_of_stmt(stmtp);
     if (!env) return OCI_INVALID_HANDLE;
+    CallDeadline deadline(stmtp->svcctx);
     auto work = [&]() -> sword {
         _ClearErrorHandle(errhp);
         if (const sword rc = open_ref_cursor(stmtp, errhp); rc != OCI_SUCCESS) return rc;
@@ -67,6 +69,7 @@ VSK_EXPORT sword OCIStmtFetch2(OCIStmt *stmtp, OCIError *errhp, ub4 nrows, ub2 o
     OCIEnv *env = env_of_stmt(stmtp);
     if (!env) return OCI_INVALID_HANDLE;
     if (env->rogueWaveMode) nrows = 1;
+    CallDeadline deadline(stmtp->svcctx);
     auto work = [&]() -> sword {
         _ClearErrorHandle(errhp);
         if (const sword rc = open_ref_cursor(stmtp, errhp); rc != OCI_SUCCESS) return rc;

@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 
+#include "connect/call_deadline.h"
 #include "connect/records.h"
 #include "env/call_frame.h"
 #include "env/env.h"
@@ -178,6 +179,8 @@ VSK_EXPORT sword OCIStmtPrepare(OCIStmt *stmtp, OCIError *errhp, const OraText *
     if (!known_language(language)) return OCI_ERROR;
     ocitrace(TRACE_PREPARE, "OCIStmtPrepare", "stmtp(%p) %*.*s\n", static_cast<void *>(stmtp),
              static_cast<int>(stmt_len), static_cast<int>(stmt_len), reinterpret_cast<const char *>(stmt));
+    // Preparing anew releases what the statement held on the server.
+    CallDeadline deadline(stmtp->svcctx);
     auto work = [&] { return prepare(stmtp, errhp, env, stmt, stmt_len, language); };
     return run_in_frame(env, OCI_FNCODE_STMTPREPARE, work, stmtp, errhp, stmt, stmt_len, language, mode);
 }
@@ -198,6 +201,7 @@ VSK_EXPORT sword OCIStmtPrepare2(OCISvcCtx *svchp, OCIStmt **stmtpp, OCIError *e
     if (stmt_len == 0) return AddErrorRecord(errhp, OCI_ERROR, kErrStatementLength), OCI_ERROR;
     if (!known_language(language)) return OCI_ERROR;
 
+    CallDeadline deadline(svchp);
     CallFrame frame(env, OCI_FNCODE_STMTPREPARE2);
     frame.enter(svchp, stmtpp, errhp, stmt, stmt_len, key, key_len, language, mode);
     auto leave = [&](sword rc) {

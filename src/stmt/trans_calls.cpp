@@ -3,6 +3,7 @@
 #include <optional>
 #include <string>
 
+#include "connect/call_deadline.h"
 #include "connect/records.h"
 #include "connect/server_connection.h"
 #include "env/call_frame.h"
@@ -65,6 +66,7 @@ sword in_transaction_frame(OCISvcCtx *svchp, OCIError *errhp, ub4 fcode, bool ne
     if (!is_kind(svchp, HANDLE_OCISvcCtx) || !is_kind(errhp, HANDLE_OCIError)) return OCI_INVALID_HANDLE;
     auto *env = static_cast<OCIEnv *>(svchp->hdr.parenth);
     if (!is_kind(env, HANDLE_OCIEnv)) return OCI_INVALID_HANDLE;
+    CallDeadline deadline(svchp);
     CallFrame frame(env, fcode);
     frame.enter(args...);
     OCIServer *server = svchp->server;
