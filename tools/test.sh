@@ -25,8 +25,8 @@ ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:ha
 echo "== thread sanitizer"
 # Only the tests that run the library from several threads at once.
 cmake -S "$ROOT" -B "$TSAN_DIR" -G Ninja -DVSKOCI_TSAN=ON -DVSKOCI_BUILD_EXAMPLES=OFF >/dev/null
-ninja -C "$TSAN_DIR" vsk_statement_threads_test vsk_session_pool_threads_test vskoci_thread_tests
-TSAN_OPTIONS=halt_on_error=1 ctest --test-dir "$TSAN_DIR" --output-on-failure -R 'statement_threads|session_pool_threads|ThreadPackage'
+ninja -C "$TSAN_DIR" vsk_statement_threads_test vsk_session_pool_threads_test vsk_call_timeout_test vskoci_thread_tests
+TSAN_OPTIONS=halt_on_error=1 ctest --test-dir "$TSAN_DIR" --output-on-failure -R 'statement_threads|session_pool_threads|call_timeout|ThreadPackage'
 
 echo "== valgrind"
 VALGRIND=(valgrind --quiet --error-exitcode=1 --suppressions="$ROOT/tools/valgrind.supp" --leak-check=full
