@@ -188,7 +188,9 @@ sword ExecuteDMLStmt(OCIServer *server, OCIStmt *stmt, OCIError *errhp, ub4 iter
 sword ExecuteOCIStmt(OCIServer *server, OCIStmt *stmt, OCIError *errhp, ub4 iters, ub4 rowoff) noexcept {
     if (!is_kind(server, HANDLE_OCIServer) || !is_kind(stmt, HANDLE_OCIStmt) || !is_kind(errhp, HANDLE_OCIError))
         return -2;
-    if (stmt->stmtType == OCI_STMT_SELECT && iters > 0 && stmt->defines.empty()) return OCI_ERROR;
+    // Rows would have nowhere to go.
+    if (stmt->stmtType == OCI_STMT_SELECT && iters > 0 && stmt->defines.empty())
+        return AddErrorRecord(errhp, OCI_ERROR, 24374), OCI_ERROR;
     try {
         stmt->executed = 0;
         ClearOCIStmtResultset(server, stmt);

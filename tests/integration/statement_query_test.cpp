@@ -223,6 +223,7 @@ TEST_F(Query, FetchChecksAndCancel) {
 
     ASSERT_EQ(prepare("select name from q_rows order by id"), OCI_SUCCESS);
     EXPECT_EQ(execute(1), OCI_ERROR) << "a query fetching at execute needs its defines";
+    EXPECT_EQ(code(), 24374);
     ASSERT_EQ(execute(0), OCI_SUCCESS) << error().second;
     EXPECT_EQ(OCIStmtFetch2(stmt_, err_, 1, OCI_FETCH_NEXT, 0, OCI_DEFAULT), OCI_ERROR);
     EXPECT_EQ(code(), 24374);
