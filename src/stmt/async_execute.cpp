@@ -22,6 +22,7 @@ constexpr ub4 kErrOutOfSequence = 1002;
 constexpr ub4 kErrNotOpen = 1001;
 constexpr ub4 kErrUnexecuted = 24338;
 constexpr ub4 kErrNoMemory = 16506;
+constexpr ub4 kErrBindOrDefine = 24305;
 
 void clear_async(OCIStmt *stmt) { stmt->bulkActive = stmt->asyncWaiting = stmt->bulkFinishSent = stmt->asyncSelect = 0; }
 
@@ -127,7 +128,7 @@ sword ExecuteAsyncBulkInsertUpdateStmt(OCIServer *server, OCIStmt *stmt, OCIErro
                                        ub4 rowoff) noexcept {
     stmt->rowCount = 0;
     if (iters <= rowoff) return OCI_SUCCESS;
-    if (stmt->paramBinds.size() != stmt->paramCount) return OCI_ERROR;
+    if (stmt->paramBinds.size() != stmt->paramCount) return AddErrorRecord(errhp, OCI_ERROR, kErrBindOrDefine), OCI_ERROR;
     try {
         const std::size_t nParams = stmt->paramCount, nRows = iters - rowoff;
         std::vector<const char *> values(nParams * nRows + 1);
