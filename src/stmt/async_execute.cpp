@@ -61,7 +61,10 @@ sword poll_select(OCIServer *server, OCIStmt *stmt, OCIError *errhp, ub4 iters) 
         pqx::drop_async(server->conn);
         clear_async(stmt);
         stmt->serverPrepared = 0;
-        stmt->pgPreparedServer = nullptr;
+        {
+            auto lock = lock_statement_links(stmt);
+            stmt->pgPreparedServer = nullptr;
+        }
         server->breakRequested = 0;
         drop_result(stmt);
         stmt->result = nullptr;

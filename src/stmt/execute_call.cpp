@@ -108,7 +108,10 @@ sword prepare_on_server(OCIServer *server, OCIStmt *stmt, OCIError *errhp) {
     PQclear(r);
     stmt->preparedName = name;
     stmt->serverPrepared = 1;
-    stmt->pgPreparedServer = server;
+    {
+        auto lock = lock_statement_links(stmt);
+        stmt->pgPreparedServer = server;
+    }
     if (!stmt->isCall) describe_session_date_params(server, stmt, errhp, name);
     return OCI_SUCCESS;
 }
@@ -129,7 +132,10 @@ sword rebind_prepared(OCIServer *server, OCIStmt *stmt, OCIError *errhp) {
     if (deallocateStatement(server, errhp, stmt->preparedName) != 0) return OCI_ERROR;
     stmt->preparedName.clear();
     stmt->sessionDateParams.clear();
-    stmt->pgPreparedServer = nullptr;
+    {
+        auto lock = lock_statement_links(stmt);
+        stmt->pgPreparedServer = nullptr;
+    }
     stmt->serverPrepared = 0;
     return OCI_SUCCESS;
 }
@@ -216,7 +222,10 @@ VSK_EXPORT sword OCIStmtExecute(OCISvcCtx *svchp, OCIStmt *stmtp, OCIError *errh
     if (env->rogueWaveMode) iters = 1;
     ocitrace(TRACE_EXECUTE, "OCIStmtExecute", "stmtp(%p) service(%p) %s\n", static_cast<void *>(stmtp),
              static_cast<void *>(svchp), stmtp->stmtText.c_str());
-    if (!stmtp->svcctx) stmtp->svcctx = svchp;
+    if (!stmtp->svcctx) {
+        auto lock = lock_statement_links(stmtp);
+        stmtp->svcctx = svchp;
+    }
     auto work = [&] {
         _ClearErrorHandle(errhp);
         return execute(svchp, stmtp, errhp, iters, rowoff, mode);
