@@ -164,13 +164,17 @@ int main(int argc, char **argv) {
 
     const Clock::time_point start = Clock::now();
     Reporter reporter(tally);
+    int reported = 0;
     for (int minute : {1, 5, 10}) {
-        if (minute * 60 >= o.seconds) break;
+        if (minute * 60 > o.seconds) break;
         std::this_thread::sleep_until(start + std::chrono::minutes(minute));
         reporter.report((std::to_string(minute) + " min").c_str(), start);
+        reported = minute * 60;
     }
-    std::this_thread::sleep_until(start + std::chrono::seconds(o.seconds));
-    reporter.report("end", start);
+    if (reported != o.seconds) {
+        std::this_thread::sleep_until(start + std::chrono::seconds(o.seconds));
+        reporter.report("end", start);
+    }
     stop = true;
     for (std::thread &t : threads) t.join();
 
