@@ -2,7 +2,7 @@
 # Sets up and builds, then runs every test:
 #  1. the whole CTest suite (unit, header and integration tests against a private server);
 #  2. the unit and integration tests built with AddressSanitizer and UndefinedBehaviorSanitizer;
-#  3. the multi-threaded tests built with ThreadSanitizer;
+#  3. the multi-threaded tests and a 30-second soak run built with ThreadSanitizer;
 #  4. the unit and integration tests under valgrind;
 #  5. the fuzz targets, 30 seconds each (FUZZ_SECONDS).
 set -euo pipefail
@@ -24,9 +24,13 @@ ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:ha
 
 echo "== thread sanitizer"
 # Only the tests that run the library from several threads at once.
-cmake -S "$ROOT" -B "$TSAN_DIR" -G Ninja -DVSKOCI_TSAN=ON -DVSKOCI_BUILD_EXAMPLES=OFF >/dev/null
-ninja -C "$TSAN_DIR" vsk_statement_threads_test vsk_session_pool_threads_test vsk_call_timeout_test vskoci_thread_tests
+cmake -S "$ROOT" -B "$TSAN_DIR" -G Ninja -DVSKOCI_TSAN=ON -DVSKOCI_BUILD_EXAMPLES=OFF -DVSKOCI_BUILD_BENCH=ON >/dev/null
+ninja -C "$TSAN_DIR" vsk_statement_threads_test vsk_session_pool_threads_test vsk_call_timeout_test vskoci_thread_tests \
+  vsk_soak
 TSAN_OPTIONS=halt_on_error=1 ctest --test-dir "$TSAN_DIR" --output-on-failure -R 'statement_threads|session_pool_threads|call_timeout|ThreadPackage'
+# A short soak with its own private server: any failed call, wrong value or race fails it.
+TSAN_OPTIONS=halt_on_error=1 SOAK_BIN="$TSAN_DIR/bench/vsk_soak" "$ROOT/tools/soak.sh" \
+  --seconds 30 --own-threads 4 --pool-threads 4 --pool-size 2
 
 echo "== valgrind"
 VALGRIND=(valgrind --quiet --error-exitcode=1 --suppressions="$ROOT/tools/valgrind.supp" --leak-check=full

@@ -67,14 +67,19 @@ void Free_OCISession(void *h) noexcept {
 void Free_OCISvcCtx(void *h) noexcept {
     if (!is_kind(h, HANDLE_OCISvcCtx)) return;
     auto *svc = static_cast<OCISvcCtx *>(h);
-    if (OCIEnv *env = env_of(svc->hdr.parenth)) {
-        auto lock = lock_children(env);
-        for (void *child : env->children)
-            if (is_kind(child, HANDLE_OCIStmt) && static_cast<OCIStmt *>(child)->svcctx == svc)
-                static_cast<OCIStmt *>(child)->svcctx = nullptr;
+    {
+        // Other threads' statements are read too: their links change under the links lock.
+        std::unique_lock<std::mutex> children, links;
+        if (OCIEnv *env = env_of(svc->hdr.parenth)) {
+            children = lock_children(env);
+            links = lock_links(env);
+            for (void *child : env->children)
+                if (is_kind(child, HANDLE_OCIStmt) && static_cast<OCIStmt *>(child)->svcctx == svc)
+                    static_cast<OCIStmt *>(child)->svcctx = nullptr;
+        }
+        for (OCIStmt *stmt : svc->stmtCache)
+            if (is_kind(stmt, HANDLE_OCIStmt)) stmt->svcctx = nullptr;
     }
-    for (OCIStmt *stmt : svc->stmtCache)
-        if (is_kind(stmt, HANDLE_OCIStmt)) stmt->svcctx = nullptr;
     // Released behind its pool's back: the pool must not hand it out again.
     if (is_kind(svc->pool, HANDLE_OCISPool)) svc->pool->book->forget(svc);
     delete_record(svc);

@@ -27,6 +27,10 @@ struct OCIEnv {
     // Threads sharing the environment (pooled sessions and their statements) allocate
     // and release handles side by side.
     std::mutex childrenMutex;
+    // A session that ends forgets the server objects of every statement on its server,
+    // statements other threads are using included: a statement's links to its cursor,
+    // server and service context change under this lock. Taken after childrenMutex.
+    std::mutex linksMutex;
     vsk::PtrList<void> memCache;
     vsk::PtrList<void> spools;
     ub1 emptyStringSemantics;
@@ -68,6 +72,10 @@ constexpr ub4 ENV_NEW_LENGTH_SEMANTICS = 0x20000;
 constexpr sb4 kUtf16LeCharset = 39;
 
 inline iconv_t no_iconv() noexcept { return reinterpret_cast<iconv_t>(-1); }
+
+inline std::unique_lock<std::mutex> lock_links(OCIEnv *env) noexcept {
+    return std::unique_lock<std::mutex>(env->linksMutex);
+}
 
 inline std::unique_lock<std::mutex> lock_children(OCIEnv *env) noexcept {
     return std::unique_lock<std::mutex>(env->childrenMutex);

@@ -197,7 +197,11 @@ VSK_EXPORT sword OCIDescriptorFree(void *descp, const ub4 type) {
     if (!is_kind(env, HANDLE_OCIEnv)) return OCI_INVALID_HANDLE;
     HandleKind kind = descriptor_kind(env, type);
     if (!kind || kind_of(descp) != kind) return OCI_INVALID_HANDLE;
-    env->children.remove(descp);
+    {
+        // Other threads add and free handles and descriptors of the same environment.
+        auto lock = lock_children(env);
+        env->children.remove(descp);
+    }
     kind_info(kind)->release(descp);
     return OCI_SUCCESS;
 }

@@ -27,7 +27,8 @@ int ConvertStringToNUMBER(const char *text, unsigned char *number);
 int ConvertStringToVARNUM(const char *text, unsigned char *varnum);
 
 // The VARNUM as [-]0.<two digits per byte>[E<decimal exponent>], "0.0" for zero; every
-// text reader above accepts it. text needs kVarnumTextSize bytes. 0, or -1 when the
+// text reader above accepts it, but for a negative value at exponent byte 127 (digits below
+// 10^-128), which only the decimal engine reads. text needs kVarnumTextSize bytes. 0, or -1 when the
 // VARNUM breaks the layout.
 int ConvertVARNUMToString(const unsigned char *varnum, char *text);
 

@@ -23,6 +23,7 @@ constexpr ub4 kErrMemory = 27102;
 constexpr ub4 kErrArrayDml = 24381;
 constexpr ub4 kErrNoMemory = 16506;
 constexpr ub4 kErrBadParam = 24334;
+constexpr ub4 kErrBindOrDefine = 24305;
 
 }  // namespace
 
@@ -33,7 +34,7 @@ sword ExecuteBulkInsertUpdateStmt(OCIServer *server, OCIStmt *stmt, OCIError *er
     stmt->batchErrorCount = 0;
     errhp->batchErrors.clear();
     if (iters <= rowoff) return OCI_SUCCESS;
-    if (stmt->paramBinds.size() != stmt->paramCount) return OCI_ERROR;
+    if (stmt->paramBinds.size() != stmt->paramCount) return AddErrorRecord(errhp, OCI_ERROR, kErrBindOrDefine), OCI_ERROR;
     const int nRows = static_cast<int>(iters - rowoff);
     const int nParams = static_cast<int>(stmt->paramCount);
     try {

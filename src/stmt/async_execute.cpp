@@ -22,6 +22,7 @@ constexpr ub4 kErrOutOfSequence = 1002;
 constexpr ub4 kErrNotOpen = 1001;
 constexpr ub4 kErrUnexecuted = 24338;
 constexpr ub4 kErrNoMemory = 16506;
+constexpr ub4 kErrBindOrDefine = 24305;
 
 void clear_async(OCIStmt *stmt) { stmt->bulkActive = stmt->asyncWaiting = stmt->bulkFinishSent = stmt->asyncSelect = 0; }
 
@@ -63,7 +64,10 @@ sword poll_select(OCIServer *server, OCIStmt *stmt, OCIError *errhp, ub4 iters) 
         pqx::drop_async(server->conn);
         clear_async(stmt);
         stmt->serverPrepared = 0;
-        stmt->pgPreparedServer = nullptr;
+        {
+            auto lock = lock_statement_links(stmt);
+            stmt->pgPreparedServer = nullptr;
+        }
         server->breakRequested = 0;
         drop_result(stmt);
         stmt->result = nullptr;
@@ -130,7 +134,7 @@ sword ExecuteAsyncBulkInsertUpdateStmt(OCIServer *server, OCIStmt *stmt, OCIErro
                                        ub4 rowoff) noexcept {
     stmt->rowCount = 0;
     if (iters <= rowoff) return OCI_SUCCESS;
-    if (stmt->paramBinds.size() != stmt->paramCount) return OCI_ERROR;
+    if (stmt->paramBinds.size() != stmt->paramCount) return AddErrorRecord(errhp, OCI_ERROR, kErrBindOrDefine), OCI_ERROR;
     try {
         const std::size_t nParams = stmt->paramCount, nRows = iters - rowoff;
         std::vector<const char *> values(nParams * nRows + 1);

@@ -80,6 +80,7 @@ int deallocateCursor(OCIServer *server, OCIStmt *stmt, OCIError *errhp, bool dea
         if (deallocate && !stmt->preparedName.empty() && deallocateStatement(server, errhp, stmt->preparedName) == 0) {
             stmt->preparedName.clear();
             stmt->serverPrepared = 0;
+            auto lock = lock_statement_links(stmt);
             stmt->pgPreparedServer = nullptr;
         }
         return 0;
@@ -91,6 +92,7 @@ int deallocateCursor(OCIServer *server, OCIStmt *stmt, OCIError *errhp, bool dea
 void markCursorsClosed(OCIEnv *env, OCIServer *server) noexcept {
     if (!env || !server) return;
     auto lock = lock_children(env);
+    auto links = lock_links(env);
     for (void *child : env->children) {
         if (!is_kind(child, HANDLE_OCIStmt)) continue;
         auto *stmt = static_cast<OCIStmt *>(child);

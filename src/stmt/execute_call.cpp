@@ -24,6 +24,7 @@
 #include "stmt/placeholders.h"
 #include "stmt/records.h"
 #include "stmt/server_names.h"
+#include "stmt/server_statement.h"
 #include "stmt/session_date_binds.h"
 
 using namespace vsk;
@@ -111,8 +112,35 @@ sword prepare_on_server(OCIServer *server, OCIStmt *stmt, OCIError *errhp) {
     PQclear(r);
     stmt->preparedName = name;
     stmt->serverPrepared = 1;
-    stmt->pgPreparedServer = server;
+    {
+        auto lock = lock_statement_links(stmt);
+        stmt->pgPreparedServer = server;
+    }
     if (!stmt->isCall) describe_session_date_params(server, stmt, errhp, name);
+    return OCI_SUCCESS;
+}
+
+// A statement handed out again by the statement cache comes with its server statement but
+// without binds: the program's new binds take the parameters' places. Binds of other types
+// (or of a call, whose parameter modes are not kept) need the server statement made again.
+sword rebind_prepared(OCIServer *server, OCIStmt *stmt, OCIError *errhp) {
+    if (!stmt->serverPrepared || !stmt->paramBinds.empty() || stmt->binds.empty()) return OCI_SUCCESS;
+    std::vector<OCIBind *> binds(stmt->binds.begin(), stmt->binds.end());
+    RewrittenText rw;
+    if (!ReplacePlaceholders(binds, stmt->isCall ? stmt->rewrittenText : stmt->stmtText, &rw))
+        return AddErrorRecord(errhp, OCI_ERROR, kErrBindOrDefine), OCI_ERROR;
+    if (!stmt->isCall && rw.paramBinds.size() == stmt->paramCount && rw.paramTypes == stmt->paramTypes) {
+        stmt->paramBinds = std::move(rw.paramBinds);
+        return OCI_SUCCESS;
+    }
+    if (deallocateStatement(server, errhp, stmt->preparedName) != 0) return OCI_ERROR;
+    stmt->preparedName.clear();
+    stmt->sessionDateParams.clear();
+    {
+        auto lock = lock_statement_links(stmt);
+        stmt->pgPreparedServer = nullptr;
+    }
+    stmt->serverPrepared = 0;
     return OCI_SUCCESS;
 }
 
@@ -141,6 +169,7 @@ sword execute_on(OCIServer *server, OCIStmt *stmt, OCIError *errhp, ub4 iters, u
         stmt->execMode = mode;
         if (!simple_kind(stmt->stmtType)) {
             deallocateCursor(server, stmt, errhp, false);
+            if (const sword rc = rebind_prepared(server, stmt, errhp); rc != OCI_SUCCESS) return rc;
             if (!stmt->serverPrepared) {
                 const sword rc = prepare_on_server(server, stmt, errhp);
                 if (rc != OCI_SUCCESS) return rc;
@@ -197,7 +226,10 @@ VSK_EXPORT sword OCIStmtExecute(OCISvcCtx *svchp, OCIStmt *stmtp, OCIError *errh
     if (env->rogueWaveMode) iters = 1;
     ocitrace(TRACE_EXECUTE, "OCIStmtExecute", "stmtp(%p) service(%p) %s\n", static_cast<void *>(stmtp),
              static_cast<void *>(svchp), stmtp->stmtText.c_str());
-    if (!stmtp->svcctx) stmtp->svcctx = svchp;
+    if (!stmtp->svcctx) {
+        auto lock = lock_statement_links(stmtp);
+        stmtp->svcctx = svchp;
+    }
     CallDeadline deadline(svchp);
     auto work = [&] {
         _ClearErrorHandle(errhp);

@@ -23,6 +23,7 @@ namespace vsk {
 namespace {
 
 constexpr ub4 kErrNoMemory = 16506;
+constexpr ub4 kErrBindOrDefine = 24305;
 constexpr ub4 kErrOutOfSequence = 1002;
 constexpr ub4 kErrUnexecuted = 24338;
 
@@ -77,7 +78,7 @@ bool array_path(const OCIStmt *stmt, ub4 iters, ub4 rowoff) {
 
 sword execute_block(OCIServer *server, OCIStmt *stmt, OCIError *errhp, ub4 iters, ub4 rowoff) {
     PGconn *conn = server->conn;
-    if (stmt->paramCount && !params_consistent(stmt)) return OCI_ERROR;
+    if (stmt->paramCount && !params_consistent(stmt)) return AddErrorRecord(errhp, OCI_ERROR, kErrBindOrDefine), OCI_ERROR;
     if (iters <= rowoff) {
         stmt->executed = 1;
         return OCI_SUCCESS;
@@ -155,7 +156,7 @@ sword with_notices(OCIError *errhp, sword rc) noexcept {
 
 sword ExecuteDMLStmt(OCIServer *server, OCIStmt *stmt, OCIError *errhp, ub4 iters, ub4 rowoff) noexcept {
     PGconn *conn = server->conn;
-    if (stmt->paramCount && !params_consistent(stmt)) return OCI_ERROR;
+    if (stmt->paramCount && !params_consistent(stmt)) return AddErrorRecord(errhp, OCI_ERROR, kErrBindOrDefine), OCI_ERROR;
     stmt->rowCount = 0;
     if (iters <= rowoff) return OCI_SUCCESS;
     sword rc = OCI_SUCCESS;

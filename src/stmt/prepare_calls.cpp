@@ -98,6 +98,7 @@ sword prepare(OCIStmt *stmt, OCIError *errhp, OCIEnv *env, const OraText *text, 
         stmt->paramCount = 0;
         stmt->prepared = 1;
         stmt->serverPrepared = 0;
+        auto lock = lock_statement_links(stmt);
         stmt->pgPreparedServer = nullptr;
         return OCI_SUCCESS;
     } catch (...) {
@@ -157,6 +158,7 @@ void reuse(OCISvcCtx *svc, OCIStmt *stmt) noexcept {
     svc->stmtCache.remove(stmt);
     if (!svc->stmtCache.append(stmt)) {
         // Out of memory: it leaves the cache and is the program's to release.
+        auto lock = lock_statement_links(stmt);
         stmt->svcctx = nullptr;
         stmt->fromCache = 0;
     }
@@ -245,7 +247,10 @@ VSK_EXPORT sword OCIStmtPrepare2(OCISvcCtx *svchp, OCIStmt **stmtpp, OCIError *e
         OCIStmt *old = evicted_by(svchp, key, key_len);
         if (old) {
             svchp->stmtCache.remove(old);
-            old->svcctx = nullptr;
+            {
+                auto lock = lock_statement_links(old);
+                old->svcctx = nullptr;
+            }
             old->fromCache = 0;
             OCIHandleFree(old, OCI_HTYPE_STMT);
         }
@@ -260,6 +265,7 @@ VSK_EXPORT sword OCIStmtPrepare2(OCISvcCtx *svchp, OCIStmt **stmtpp, OCIError *e
             *stmtpp = nullptr;
             return leave(OCI_ERROR);
         }
+        auto lock = lock_statement_links(fresh);
         fresh->svcctx = svchp;
         if (key && key_len) {
             AddErrorRecord(errhp, OCI_SUCCESS_WITH_INFO, kErrUntagged);
@@ -290,6 +296,7 @@ VSK_EXPORT sword OCIStmtRelease(OCIStmt *stmtp, OCIError *errhp, const OraText *
             stmtp->cacheKey.clear();
             if (mode == OCI_STRLS_CACHE_DELETE) {
                 svc->stmtCache.remove(stmtp);
+                auto lock = lock_statement_links(stmtp);
                 stmtp->svcctx = nullptr;
                 // No longer the cache's: the application frees it like any statement.
                 stmtp->fromCache = 0;

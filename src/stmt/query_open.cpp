@@ -98,7 +98,10 @@ sword prepare_query(OCIServer *server, OCIStmt *stmt, OCIError *errhp, ub4 mode)
     PQclear(r);
     stmt->cursor->stmtName = name;
     stmt->serverPrepared = 1;
-    stmt->pgPreparedServer = server;
+    {
+        auto lock = lock_statement_links(stmt);
+        stmt->pgPreparedServer = server;
+    }
     if (mode != OCI_DESCRIBE_ONLY) describe_session_date_params(server, stmt, errhp, name);
     return OCI_SUCCESS;
 }
@@ -206,16 +209,20 @@ sword open_declared_cursor(OCIServer *server, OCIStmt *stmt, OCIError *errhp, ub
 
 int prepareCursor(OCIServer *server, OCIStmt *stmt, OCIError *errhp, bool reopening) noexcept {
     if (!stmt->cursor) {
-        stmt->cursor = new (std::nothrow) Cursor;
-        if (!stmt->cursor) return -1;
+        auto *cursor = new (std::nothrow) Cursor;
+        if (!cursor) return -1;
         try {
-            if (stmt->isRefCursor) stmt->cursor->stmtName = stmt->preparedName;
+            if (stmt->isRefCursor) cursor->stmtName = stmt->preparedName;
         } catch (...) {
+            delete cursor;
             return -1;
         }
+        auto lock = lock_statement_links(stmt);
+        stmt->cursor = cursor;
     } else {
         closePortal(stmt->cursor, errhp, reopening);
     }
+    auto lock = lock_statement_links(stmt);
     stmt->cursor->server = server;
     return 0;
 }

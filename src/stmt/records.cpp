@@ -3,11 +3,16 @@
 #include <cstdlib>
 
 #include "connect/records.h"
+#include "env/env.h"
 #include "stmt/describe_records.h"
 #include "stmt/server_statement.h"
 #include "pqx/server_listings.h"
 
 namespace vsk {
+
+std::unique_lock<std::mutex> lock_statement_links(const OCIStmt *stmt) noexcept {
+    return lock_links(static_cast<OCIEnv *>(stmt->hdr.parenth));
+}
 
 OCIStmt *Alloc_OCIStmt() noexcept { return new_record<OCIStmt>(HANDLE_OCIStmt); }
 OCIBind *Alloc_OCIBind() noexcept { return new_record<OCIBind>(HANDLE_OCIBind); }

@@ -5,6 +5,7 @@
 #include <libpq-fe.h>
 
 #include <memory>
+#include <mutex>
 #include <string>
 #include <vector>
 
@@ -214,6 +215,9 @@ void drop_result(OCIStmt *stmt) noexcept;
 // Shared ownership of stmt->result, for values read where it holds them; null when
 // there is no result or memory ran out.
 std::shared_ptr<const void> share_result(OCIStmt *stmt) noexcept;
+// Held while the statement's links to its cursor, server and service context change: a
+// thread ending a session reads them for every statement of the environment.
+std::unique_lock<std::mutex> lock_statement_links(const OCIStmt *stmt) noexcept;
 
 void *AllocateMemFromStmtCache(OCIStmt *stmt, std::size_t size) noexcept;
 void FreeMemFromStmtCache(OCIStmt *stmt) noexcept;

@@ -17,8 +17,13 @@ void InitializeChildStmt(OCIStmt *stmt, OCIStmt *parent) noexcept {
         // The conversion left the server's cursor name in stmtName.
         stmt->preparedName = stmt->stmtName;
         // A cursor the handle received before is the server's to close with its transaction.
-        delete stmt->cursor;
-        stmt->cursor = nullptr;
+        {
+            auto lock = lock_statement_links(stmt);
+            delete stmt->cursor;
+            stmt->cursor = nullptr;
+            stmt->pgPreparedServer = nullptr;
+            stmt->svcctx = parent->svcctx;
+        }
         drop_result(stmt);
         PQclear(stmt->outResult);
         stmt->result = stmt->outResult = nullptr;
@@ -27,13 +32,11 @@ void InitializeChildStmt(OCIStmt *stmt, OCIStmt *parent) noexcept {
         stmt->language = OCI_NTV_SYNTAX;
         stmt->prepared = 1;
         stmt->serverPrepared = 1;
-        stmt->pgPreparedServer = nullptr;
         stmt->isRefCursor = 1;
         stmt->refCursorOpened = 0;
         stmt->paramCount = 0;
         stmt->execMode = OCI_DEFAULT;
         stmt->prefetchCount = stmt->prefetchIndex = stmt->resultRow = stmt->rowsFetched = 0;
-        stmt->svcctx = parent->svcctx;
         OCIServer *server = server_of(stmt->svcctx);
         PGconn *conn = server ? server->conn : nullptr;
         const std::string quoted = pqx::quote_identifier(conn, stmt->preparedName);

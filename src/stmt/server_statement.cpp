@@ -40,6 +40,7 @@ void release_server_objects(OCIStmt *stmt, OCIError *errhp) noexcept {
         deallocateStatement(stmt->pgPreparedServer, errhp, stmt->preparedName);
     stmt->preparedName.clear();
     stmt->sessionDateParams.clear();
+    auto lock = lock_statement_links(stmt);
     stmt->pgPreparedServer = nullptr;
     stmt->prepared = stmt->serverPrepared = stmt->executed = 0;
 }

@@ -114,6 +114,53 @@ TEST_F(Dml, RebindAndSoftBindChangeTheValueSent) {
     EXPECT_EQ(committed(), "one=x,two=x");
 }
 
+// Statements from the statement cache, as drivers take and release one per execution.
+class CachedDml : public Dml {
+protected:
+    void logon(OCISvcCtx **svc) override {
+        const std::string u = user(), link = dblink();
+        ASSERT_EQ(OCILogon2(env_, err_, svc, ot(u), len(u), ot(u), len(u), ot(link), len(link), OCI_LOGON2_STMTCACHE),
+                  OCI_SUCCESS)
+            << error().second;
+    }
+    // Takes the insert from the cache, binds :v with dty (two rows when iters is 2) and
+    // executes it.
+    sword insert_cached(const char *ids, void *v, sb4 v_size, ub2 dty, ub4 iters = 1, bool bind = true) {
+        const std::string sql = "INSERT INTO d_rows VALUES (:id, :v)";
+        OCIStmt *q = nullptr;
+        EXPECT_EQ(OCIStmtPrepare2(svc_, &q, err_, ot(sql), len(sql), nullptr, 0, OCI_NTV_SYNTAX, OCI_DEFAULT),
+                  OCI_SUCCESS);
+        OCIBind *b[2] = {};
+        if (bind) {
+            EXPECT_EQ(OCIBindByPos(q, &b[0], err_, 1, const_cast<char *>(ids), 4, SQLT_STR, nullptr, nullptr, nullptr,
+                                   0, nullptr, OCI_DEFAULT),
+                      OCI_SUCCESS);
+            EXPECT_EQ(OCIBindByPos(q, &b[1], err_, 2, v, v_size, dty, nullptr, nullptr, nullptr, 0, nullptr,
+                                   OCI_DEFAULT),
+                      OCI_SUCCESS);
+        }
+        const sword rc = execute(iters, OCI_DEFAULT, q);
+        failure_ = code();
+        EXPECT_EQ(OCIStmtRelease(q, err_, nullptr, 0, OCI_DEFAULT), OCI_SUCCESS);
+        return rc;
+    }
+    sb4 failure_ = 0;  // the execution's error number (releasing clears the handle)
+};
+
+TEST_F(CachedDml, EveryUseTakesTheNewBinds) {
+    char v1[4] = "x", v2[8] = "y\0\0\0z";
+    ASSERT_EQ(insert_cached("a", v1, 4, SQLT_STR), OCI_SUCCESS) << error().second;
+    ASSERT_EQ(insert_cached("b\0\0\0c", v2, 4, SQLT_STR, 2), OCI_SUCCESS) << error().second;
+    int seven = 7;
+    ASSERT_EQ(insert_cached("d", &seven, sizeof seven, SQLT_INT), OCI_SUCCESS) << "another type: " << error().second;
+    ASSERT_EQ(insert_cached("e", v1, 4, SQLT_STR), OCI_SUCCESS) << error().second;
+    ASSERT_EQ(commit(), OCI_SUCCESS);
+    EXPECT_EQ(committed(), "a=x,b=y,c=z,d=7,e=x");
+    // Without binds the parameters cannot be sent: a failure the program can read.
+    EXPECT_EQ(insert_cached("f", v1, 4, SQLT_STR, 1, false), OCI_ERROR);
+    EXPECT_EQ(failure_, 24305);
+}
+
 TEST_F(Dml, UniqueViolationIsRecordedAndRollsBack) {
     ASSERT_TRUE(run("INSERT INTO d_rows VALUES ('a', 'kept?')"));
     ASSERT_EQ(prepare("INSERT INTO d_rows VALUES ('a', 'again')"), OCI_SUCCESS);
