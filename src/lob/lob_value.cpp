@@ -136,13 +136,17 @@ Piece char_piece(const Codec &codec, std::string_view value, std::size_t pos, st
 }
 
 bool write_at(std::string *value, std::size_t pos, const char *data, std::size_t n, char pad) noexcept {
+    // Room first (growing geometrically), so a failure changes nothing and the bytes
+    // past the end are appended rather than zero-filled and then overwritten.
     try {
-        if (pos > value->size()) value->append(pos - value->size(), pad);
-        if (pos + n > value->size()) value->resize(pos + n);
+        value->reserve(std::max(value->size(), pos + n));
     } catch (...) {
         return false;
     }
-    if (n) std::memcpy(value->data() + pos, data, n);
+    if (pos > value->size()) value->append(pos - value->size(), pad);
+    const std::size_t overlap = std::min(n, value->size() - pos);
+    if (overlap) std::memcpy(value->data() + pos, data, overlap);
+    if (n > overlap) value->append(data + overlap, n - overlap);
     return true;
 }
 
