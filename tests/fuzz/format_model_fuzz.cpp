@@ -9,19 +9,11 @@
 #include <string>
 
 #include "datetime/format_model.h"
+#include "fuzz_handles.h"
 
 namespace {
 
-OCIError *error_handle() {
-    static OCIError *err = [] {
-        OCIEnv *env = nullptr;
-        OCIError *e = nullptr;
-        OCIEnvCreate(&env, OCI_DEFAULT, nullptr, nullptr, nullptr, nullptr, 0, nullptr);
-        OCIHandleAlloc(env, reinterpret_cast<void **>(&e), OCI_HTYPE_ERROR, 0, nullptr);
-        return e;
-    }();
-    return err;
-}
+OCIError *error_handle() { return fuzz_error_handle(); }
 
 }  // namespace
 

@@ -13,6 +13,7 @@
 #include "number/number_text.h"
 #include "number/numeric_convert.h"
 #include "number/numeric_var.h"
+#include "fuzz_handles.h"
 
 namespace {
 
@@ -20,16 +21,7 @@ void check(bool ok) {
     if (!ok) __builtin_trap();
 }
 
-OCIError *error_handle() {
-    static OCIError *err = [] {
-        OCIEnv *env = nullptr;
-        OCIError *e = nullptr;
-        OCIEnvCreate(&env, OCI_DEFAULT, nullptr, nullptr, nullptr, nullptr, 0, nullptr);
-        OCIHandleAlloc(env, reinterpret_cast<void **>(&e), OCI_HTYPE_ERROR, 0, nullptr);
-        return e;
-    }();
-    return err;
-}
+OCIError *error_handle() { return fuzz_error_handle(); }
 
 // The layout's bytes, zero-filled past the input, in a heap block of exactly their size.
 std::vector<unsigned char> layout(const std::uint8_t *data, std::size_t size, std::size_t n) {

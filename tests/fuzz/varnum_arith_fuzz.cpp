@@ -8,6 +8,7 @@
 
 #include "number/engine/apm.h"
 #include "number/number_reference.h"
+#include "fuzz_handles.h"
 
 namespace {
 
@@ -29,12 +30,8 @@ void ignore_warning(const char *) noexcept {}
 
 OCIError *error_handle() {
     static OCIError *err = [] {
-        OCIEnv *env = nullptr;
-        OCIError *e = nullptr;
-        OCIEnvCreate(&env, OCI_DEFAULT, nullptr, nullptr, nullptr, nullptr, 0, nullptr);
-        OCIHandleAlloc(env, reinterpret_cast<void **>(&e), OCI_HTYPE_ERROR, 0, nullptr);
         vsk::apm::m_apm_set_warning_sink(ignore_warning);
-        return e;
+        return fuzz_error_handle();
     }();
     return err;
 }

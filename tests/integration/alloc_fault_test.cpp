@@ -173,17 +173,7 @@ protected:
                      failures);
     }
 
-    std::string tcp_link() const {
-        std::string host, port;
-        PQconninfoOption *opts = PQconninfoParse(ReadTcpConnInfo().c_str(), nullptr);
-        for (PQconninfoOption *o = opts; o && o->keyword; ++o) {
-            if (!o->val) continue;
-            if (std::string(o->keyword) == "host") host = o->val;
-            if (std::string(o->keyword) == "port") port = o->val;
-        }
-        PQconninfoFree(opts);
-        return host + ":" + port + "/vsk";
-    }
+    std::string tcp_link() const { return ReadTcpTarget().link(); }
 
     int allocations_ = 0;
 };

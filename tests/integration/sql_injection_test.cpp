@@ -60,17 +60,7 @@ protected:
     }
 
     // host:port/vsk of the server's TCP address.
-    static std::string tcp_link() {
-        std::string host, port;
-        PQconninfoOption *opts = PQconninfoParse(ReadTcpConnInfo().c_str(), nullptr);
-        for (PQconninfoOption *o = opts; o && o->keyword; ++o) {
-            if (!o->val) continue;
-            if (std::string(o->keyword) == "host") host = o->val;
-            if (std::string(o->keyword) == "port") port = o->val;
-        }
-        PQconninfoFree(opts);
-        return host + ":" + port + "/vsk";
-    }
+    static std::string tcp_link() { return ReadTcpTarget().link(); }
     // Whether role logs on over TCP with password.
     static bool logs_on(const std::string &role, const std::string &password) {
         const std::string link = tcp_link();
