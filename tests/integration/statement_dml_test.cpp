@@ -125,14 +125,15 @@ protected:
     }
     // Takes the insert from the cache, binds :v with dty (two rows when iters is 2) and
     // executes it.
-    sword insert_cached(const char *ids, void *v, sb4 v_size, ub2 dty, ub4 iters = 1, bool bind = true) {
+    sword insert_cached(std::string ids, void *v, sb4 v_size, ub2 dty, ub4 iters = 1, bool bind = true) {
+        ids.resize(4 * iters, '\0');  // one 4-byte element per row
         const std::string sql = "INSERT INTO d_rows VALUES (:id, :v)";
         OCIStmt *q = nullptr;
         EXPECT_EQ(OCIStmtPrepare2(svc_, &q, err_, ot(sql), len(sql), nullptr, 0, OCI_NTV_SYNTAX, OCI_DEFAULT),
                   OCI_SUCCESS);
         OCIBind *b[2] = {};
         if (bind) {
-            EXPECT_EQ(OCIBindByPos(q, &b[0], err_, 1, const_cast<char *>(ids), 4, SQLT_STR, nullptr, nullptr, nullptr,
+            EXPECT_EQ(OCIBindByPos(q, &b[0], err_, 1, ids.data(), 4, SQLT_STR, nullptr, nullptr, nullptr,
                                    0, nullptr, OCI_DEFAULT),
                       OCI_SUCCESS);
             EXPECT_EQ(OCIBindByPos(q, &b[1], err_, 2, v, v_size, dty, nullptr, nullptr, nullptr, 0, nullptr,
@@ -150,7 +151,7 @@ protected:
 TEST_F(CachedDml, EveryUseTakesTheNewBinds) {
     char v1[4] = "x", v2[8] = "y\0\0\0z";
     ASSERT_EQ(insert_cached("a", v1, 4, SQLT_STR), OCI_SUCCESS) << error().second;
-    ASSERT_EQ(insert_cached("b\0\0\0c", v2, 4, SQLT_STR, 2), OCI_SUCCESS) << error().second;
+    ASSERT_EQ(insert_cached(std::string("b\0\0\0c", 5), v2, 4, SQLT_STR, 2), OCI_SUCCESS) << error().second;
     int seven = 7;
     ASSERT_EQ(insert_cached("d", &seven, sizeof seven, SQLT_INT), OCI_SUCCESS) << "another type: " << error().second;
     ASSERT_EQ(insert_cached("e", v1, 4, SQLT_STR), OCI_SUCCESS) << error().second;
