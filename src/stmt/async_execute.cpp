@@ -70,7 +70,6 @@ sword poll_select(OCIServer *server, OCIStmt *stmt, OCIError *errhp, ub4 iters) 
         }
         server->breakRequested = 0;
         drop_result(stmt);
-        stmt->result = nullptr;
         ROLLBACK_TRANSACTION(server);
         return OCI_SUCCESS;
     }
@@ -180,7 +179,6 @@ sword continueAsyncSelect(OCIServer *server, OCIStmt *stmt, OCIError *errhp, ub4
     const ub4 count = first_batch_size(stmt, iters);
     if (pqx::send_fetch_async(server->conn, errhp, name.c_str(), static_cast<int>(count > 0x7fffffff ? 0x7fffffff : count)) != 1) {
         drop_result(stmt);
-        stmt->result = nullptr;
         send_failure(server, errhp, "PQsendFetchPrepared failed");
         return OCI_ERROR;
     }

@@ -119,7 +119,6 @@ void ClearOCIStmtResultset(OCIServer *server, OCIStmt *stmt) noexcept {
     if (conn)
         while (PGresult *r = pqx::PQgetOutResult(conn)) PQclear(r);
     drop_result(stmt);
-    stmt->result = nullptr;
     if (conn)
         while (PGresult *r = pqx::get_result(conn, nullptr)) PQclear(r);
 }

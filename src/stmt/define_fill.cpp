@@ -21,12 +21,6 @@ namespace {
 
 constexpr ub4 kErrNoDefine = 24374;
 
-OCIDefine *find_define(const OCIStmt *stmt, int column) {
-    for (OCIDefine *d : stmt->defines)
-        if (d->position == static_cast<ub4>(column + 1)) return d;
-    return nullptr;
-}
-
 // What every value of one column needs, found once per batch.
 struct Column {
     OCIDefine *define;
@@ -142,6 +136,12 @@ private:
 };
 
 }  // namespace
+
+OCIDefine *find_define(const OCIStmt *stmt, int column) noexcept {
+    for (OCIDefine *d : stmt->defines)
+        if (d->position == static_cast<ub4>(column + 1)) return d;
+    return nullptr;
+}
 
 const char *session_format_of(const OCIStmt *stmt) noexcept {
     const OCIServer *server = server_of(stmt->svcctx);

@@ -6,6 +6,9 @@
 
 namespace vsk {
 
+// The define of result column column (0-based), or null.
+OCIDefine *find_define(const OCIStmt *stmt, int column) noexcept;
+
 // The session date format the library applies on the statement's connection, or null.
 const char *session_format_of(const OCIStmt *stmt) noexcept;
 

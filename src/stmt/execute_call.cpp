@@ -190,7 +190,6 @@ sword execute(OCISvcCtx *svchp, OCIStmt *stmt, OCIError *errhp, ub4 iters, ub4 r
         if (stmt->stmtType != OCI_STMT_SELECT && iters == 0)
             return AddErrorRecord(errhp, OCI_ERROR, kErrIterationCountZero), OCI_ERROR;
         drop_result(stmt);
-        stmt->result = nullptr;
         if (!is_kind(server, HANDLE_OCIServer)) return OCI_INVALID_HANDLE;
         if (!connection_ok(server)) return AddErrorRecord(errhp, OCI_ERROR, kErrConnectionTerminated), OCI_ERROR;
         sword rc;

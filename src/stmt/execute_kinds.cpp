@@ -35,7 +35,6 @@ sword statement_failure(OCIServer *server, OCIStmt *stmt, OCIError *errhp) {
 sword failure_text(OCIServer *server, OCIStmt *stmt, OCIError *errhp, const char *text) {
     AddErrorRecordMsg(errhp, OCI_ERROR, text);
     drop_result(stmt);
-    stmt->result = nullptr;
     ROLLBACK_TRANSACTION(server);
     return OCI_ERROR;
 }
@@ -123,7 +122,6 @@ sword execute_block(OCIServer *server, OCIStmt *stmt, OCIError *errhp, ub4 iters
             return failure_text(server, stmt, errhp, "DECLARE CURSOR statement is not supported");
         if (!stmt->isFunction && stmt->paramCount == 0) {
             drop_result(stmt);
-            stmt->result = nullptr;
             stmt->executed = 1;
             return with_notices(errhp, OCI_SUCCESS);
         }

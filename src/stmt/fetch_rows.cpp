@@ -37,7 +37,7 @@ const std::string &fetch_name(const Cursor *cursor) {
 void drop_batch(OCIStmt *stmt) {
     drop_result(stmt);
     PQclear(stmt->outResult);
-    stmt->result = stmt->outResult = nullptr;
+    stmt->outResult = nullptr;
 }
 
 // A batch without rows still tells the query's columns: it stays for describe.

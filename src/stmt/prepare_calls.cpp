@@ -61,7 +61,7 @@ sword prepare(OCIStmt *stmt, OCIError *errhp, OCIEnv *env, const OraText *text, 
         if (stmt->executed) {
             drop_result(stmt);
             PQclear(stmt->outResult);
-            stmt->result = stmt->outResult = nullptr;
+            stmt->outResult = nullptr;
         }
         // What the previous text left on the server goes before the record takes a new one.
         release_server_objects(stmt, errhp);
@@ -151,7 +151,7 @@ void reuse(OCISvcCtx *svc, OCIStmt *stmt) noexcept {
     release_binds_and_defines(stmt);
     drop_result(stmt);
     PQclear(stmt->outResult);
-    stmt->result = stmt->outResult = nullptr;
+    stmt->outResult = nullptr;
     stmt->executed = 0;
     stmt->checkedOut = 1;
     // Most recently used last, so eviction takes the least recently used.

@@ -26,7 +26,7 @@ void InitializeChildStmt(OCIStmt *stmt, OCIStmt *parent) noexcept {
         }
         drop_result(stmt);
         PQclear(stmt->outResult);
-        stmt->result = stmt->outResult = nullptr;
+        stmt->outResult = nullptr;
         stmt->stmtType = OCI_STMT_SELECT;
         stmt->executed = 0;
         stmt->language = OCI_NTV_SYNTAX;

@@ -1,5 +1,6 @@
 #include "stmt/result_format.h"
 
+#include "stmt/define_fill.h"
 #include "stmt/records.h"
 #include "types/conversion_dispatch.h"
 #include "types/type_codes.h"
@@ -19,12 +20,6 @@ bool byte_target(ub2 dty) {
     }
 }
 
-const OCIDefine *define_at(const OCIStmt *stmt, std::size_t column) {
-    for (const OCIDefine *d : stmt->defines)
-        if (d->position == column + 1) return d;
-    return nullptr;
-}
-
 }  // namespace
 
 int result_format(const OCIStmt *stmt, const std::vector<Oid> *columns) noexcept {
@@ -33,7 +28,7 @@ int result_format(const OCIStmt *stmt, const std::vector<Oid> *columns) noexcept
     for (std::size_t c = 0; c < columns->size(); ++c) {
         const Oid type = (*columns)[c];
         if (type == PG_BYTEA) {
-            const OCIDefine *d = define_at(stmt, c);
+            const OCIDefine *d = find_define(stmt, static_cast<int>(c));
             if (!d || !byte_target(d->dty)) return 0;
             bytes = true;
         } else if (conversion_format(type, 1) != 0) {
