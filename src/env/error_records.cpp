@@ -64,7 +64,18 @@ sword AppendErrorRecord(void *handle, ErrorRecord &&rec) noexcept {
     if (alloc_fault::should_fail()) return OCI_INVALID_HANDLE;
     auto *stored = new (std::nothrow) ErrorRecord(std::move(rec));
     if (!stored) return OCI_INVALID_HANDLE;
-    if (!static_cast<OCIError *>(handle)->records.append(stored)) {
+    // A failure goes ahead of the warnings its call collected (server notices sent before
+    // the error or the loss), so that the first record, the one drivers read, says why the
+    // call failed; failures and warnings each keep their own order.
+    PtrList<ErrorRecord> &records = static_cast<OCIError *>(handle)->records;
+    std::size_t failures = 0;
+    if (stored->severity == OCI_ERROR)
+        while (failures < records.size() && records.nth(failures)->severity == OCI_ERROR) ++failures;
+    const bool added = stored->severity != OCI_ERROR || failures == records.size()
+                           ? records.append(stored)
+                       : failures == 0 ? records.prepend(stored)
+                                       : records.insert_after(failures - 1, stored);
+    if (!added) {
         delete stored;
         return OCI_INVALID_HANDLE;
     }

@@ -162,6 +162,54 @@ TEST_F(LostConnection, NonBlockingPollSeesTheLoss) {
     expect_failed(rc, "poll");
 }
 
+TEST_F(LostConnection, CallBlockLosesItsServerMidCall) {
+    ASSERT_TRUE(exec_ok("CREATE OR REPLACE PROCEDURE lc_nap(s float8) LANGUAGE plpgsql AS "
+                        "$$ BEGIN PERFORM pg_sleep(s); END $$"));
+    char secs[] = "2";
+    ASSERT_EQ(prepare("BEGIN lc_nap(:s); END;"), OCI_SUCCESS);
+    ASSERT_EQ(bind_text(":s", secs, sizeof secs), OCI_SUCCESS);
+    std::thread closer([this] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(300));
+        proxy_->close_all();
+    });
+    const auto start = std::chrono::steady_clock::now();
+    expect_failed(execute(), "call block");
+    closer.join();
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(20));
+    expect_failed(ping(), "ping");
+    expect_new_session_works();
+    exec_ok("DROP PROCEDURE IF EXISTS lc_nap(float8)");
+}
+
+TEST_F(LostConnection, LargeObjectReadLosesItsServerBetweenPieces) {
+    // 1 MiB server large object, read in 64 KiB pieces: every piece is a round trip.
+    ASSERT_TRUE(run("create temporary table lc_lo (o oid)"));
+    ASSERT_TRUE(run("insert into lc_lo select lo_from_bytea(0, decode(repeat('ab', 1048576), 'hex'))"));
+    OCILobLocator *loc = nullptr;
+    ASSERT_EQ(OCIDescriptorAlloc(env_, reinterpret_cast<void **>(&loc), OCI_DTYPE_LOB, 0, nullptr), OCI_SUCCESS);
+    ASSERT_EQ(prepare("select o from lc_lo"), OCI_SUCCESS);
+    OCIDefine *d = nullptr;
+    ASSERT_EQ(OCIDefineByPos(stmt_, &d, err_, 1, &loc, sizeof loc, SQLT_BLOB, nullptr, nullptr, nullptr, OCI_DEFAULT),
+              OCI_SUCCESS);
+    ASSERT_EQ(execute(), OCI_SUCCESS) << error().second;
+    static char buf[65536];
+    oraub8 bytes = 0;
+    sword rc = OCILobRead2(svc_, err_, loc, &bytes, nullptr, 1, buf, sizeof buf, OCI_FIRST_PIECE, nullptr, nullptr,
+                           0, 0);
+    ASSERT_EQ(rc, OCI_NEED_DATA) << error().second;
+    EXPECT_EQ(bytes, sizeof buf);
+    EXPECT_EQ(static_cast<unsigned char>(buf[0]), 0xab);
+    proxy_->close_all();
+    bytes = 0;
+    rc = OCILobRead2(svc_, err_, loc, &bytes, nullptr, 1, buf, sizeof buf, OCI_NEXT_PIECE, nullptr, nullptr, 0, 0);
+    expect_failed(rc, "next piece");
+    ub4 length = 0;
+    expect_failed(OCILobGetLength(svc_, err_, loc, &length), "length");
+    expect_failed(ping(), "ping");
+    EXPECT_EQ(OCIDescriptorFree(loc, OCI_DTYPE_LOB), OCI_SUCCESS);
+    expect_new_session_works();
+}
+
 TEST_F(LostConnection, LogonWhenTheServerIsUnreachable) {
     proxy_->cut_server_after(0);
     OCISvcCtx *svc = nullptr;

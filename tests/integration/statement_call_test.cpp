@@ -112,6 +112,11 @@ TEST_F(Call, ServerErrorInsideTheProcedure) {
     bind_str(":a", a, sizeof a);
     EXPECT_EQ(execute(), OCI_ERROR);
     EXPECT_NE(error().second.find("c_missing"), std::string::npos) << error().second;
+    // Notices sent before the failure follow it: the first record says why the call failed.
+    ASSERT_TRUE(run("set client_min_messages = notice"));
+    ASSERT_EQ(prepare("DO $$BEGIN RAISE NOTICE 'before'; RAISE division_by_zero; END$$"), OCI_SUCCESS);
+    EXPECT_EQ(execute(), OCI_ERROR);
+    EXPECT_EQ(code(), 1476) << error().second;
 }
 
 TEST_F(Call, RefCursorOutBindYieldsAFetchableStatement) {

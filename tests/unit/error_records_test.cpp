@@ -43,14 +43,14 @@ TEST_F(ErrorRecords, EveryAddingCallAndItsContent) {
     EXPECT_EQ(read(1), std::make_pair(sb4{1403}, std::string("VSK-01403: no data found")));
     EXPECT_EQ(read(2), std::make_pair(sb4{942}, std::string("VSK-00942: table or view does not exist")));
     EXPECT_EQ(read(3), std::make_pair(sb4{12545}, std::string("could not connect to server")));
-    EXPECT_EQ(read(4), std::make_pair(sb4{0}, std::string("a notice")));
-    EXPECT_EQ(read(5).second, "VSK-00932: data types not consistent - expected NUMBER got DATE");
+    EXPECT_EQ(read(4).second, "VSK-00932: data types not consistent - expected NUMBER got DATE");
+    EXPECT_EQ(read(5), std::make_pair(sb4{0}, std::string("a notice")));
 
     const vsk::ErrorRecord *r = err->records.nth(0);
     EXPECT_EQ(r->content, 0x3);
     EXPECT_EQ(err->records.nth(2)->content, 0x7);
-    EXPECT_EQ(err->records.nth(3)->content, 0x5);
-    EXPECT_EQ(err->records.nth(3)->severity, 1);
+    EXPECT_EQ(err->records.nth(4)->content, 0x5);
+    EXPECT_EQ(err->records.nth(4)->severity, 1);
 }
 
 TEST_F(ErrorRecords, AddingToSomethingElseIsRefused) {
@@ -147,6 +147,14 @@ TEST_F(ErrorRecords, NoticeBecomesWarningRecord) {
     vsk::OCINoticeHandler(env, "ignored");
     vsk::OCINoticeHandler(nullptr, "ignored");
     EXPECT_EQ(err->records.size(), 1u);
+    // Failures of the same call come first, in their order; the warnings follow in theirs.
+    vsk::OCINoticeHandler(err, "WARNING:  terminating connection\n");
+    vsk::AddErrorRecord2(err, OCI_ERROR, 25407, "first");
+    vsk::AddErrorRecord2(err, OCI_ERROR, 3113, "second");
+    EXPECT_EQ(read(1), (std::pair<sb4, std::string>{25407, "first"}));
+    EXPECT_EQ(read(2).first, 3113);
+    EXPECT_EQ(read(3).second, "NOTICE:  relation exists, skipping\n");
+    EXPECT_EQ(read(4).second, "WARNING:  terminating connection\n");
 }
 
 TEST_F(ErrorRecords, ConversionFailureMessages) {
