@@ -46,7 +46,8 @@ trap '"$ROOT/tools/pg_cluster" stop "$PG_DIR"' EXIT
 # of them (VSK_FAULT_RUNS per flow) is enough.
 for t in "$BUILD_DIR"/tests/integration/vsk_*_test; do
   echo "-- $(basename "$t")"
-  VSK_TEST_PGENV="$PG_DIR/conninfo" VSK_FAULT_RUNS=30 "${VALGRIND[@]}" "$t" --gtest_brief=1
+  VSK_TEST_PGENV="$PG_DIR/conninfo" VSK_PG_TOOL="$ROOT/tools/pg_cluster" VSK_PG_DIR="$PG_DIR" VSK_FAULT_RUNS=30 \
+    "${VALGRIND[@]}" "$t" --gtest_brief=1
 done
 
 echo "== fuzz"

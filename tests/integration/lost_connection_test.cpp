@@ -70,11 +70,14 @@ protected:
 
 const std::string kSeries = "select g from generate_series(1, " + std::to_string(kRows) + ") g";
 
-TEST_F(LostConnection, DmlCommitAndPingAfterTheConnectionCloses) {
+TEST_F(LostConnection, DmlDescribeCommitAndPingAfterTheConnectionCloses) {
     ASSERT_TRUE(run("create temporary table lc_t (id int)"));
     ASSERT_TRUE(run("insert into lc_t values (1)"));
     proxy_->close_all();
     expect_failed(execute(), "insert");
+    // Preparing needs no server; describing the prepared query does.
+    ASSERT_EQ(prepare("select id from lc_t"), OCI_SUCCESS);
+    expect_failed(execute(0, OCI_DESCRIBE_ONLY), "describe");
     expect_failed(OCITransCommit(svc_, err_, OCI_DEFAULT), "commit");
     expect_failed(ping(), "ping");
     expect_failed(OCITransRollback(svc_, err_, OCI_DEFAULT), "rollback");
