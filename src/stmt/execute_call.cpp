@@ -120,30 +120,6 @@ sword prepare_on_server(OCIServer *server, OCIStmt *stmt, OCIError *errhp) {
     return OCI_SUCCESS;
 }
 
-// A statement handed out again by the statement cache comes with its server statement but
-// without binds: the program's new binds take the parameters' places. Binds of other types
-// (or of a call, whose parameter modes are not kept) need the server statement made again.
-sword rebind_prepared(OCIServer *server, OCIStmt *stmt, OCIError *errhp) {
-    if (!stmt->serverPrepared || !stmt->paramBinds.empty() || stmt->binds.empty()) return OCI_SUCCESS;
-    std::vector<OCIBind *> binds(stmt->binds.begin(), stmt->binds.end());
-    RewrittenText rw;
-    if (!ReplacePlaceholders(binds, stmt->isCall ? stmt->rewrittenText : stmt->stmtText, &rw))
-        return AddErrorRecord(errhp, OCI_ERROR, kErrBindOrDefine), OCI_ERROR;
-    if (!stmt->isCall && rw.paramBinds.size() == stmt->paramCount && rw.paramTypes == stmt->paramTypes) {
-        stmt->paramBinds = std::move(rw.paramBinds);
-        return OCI_SUCCESS;
-    }
-    if (deallocateStatement(server, errhp, stmt->preparedName) != 0) return OCI_ERROR;
-    stmt->preparedName.clear();
-    stmt->sessionDateParams.clear();
-    {
-        auto lock = lock_statement_links(stmt);
-        stmt->pgPreparedServer = nullptr;
-    }
-    stmt->serverPrepared = 0;
-    return OCI_SUCCESS;
-}
-
 // The commits a successful execution asks for.
 sword commit_after(OCIServer *server, const OCIStmt *stmt, ub4 mode, sword rc) {
     if (rc == OCI_SUCCESS || rc == OCI_SUCCESS_WITH_INFO) {
@@ -169,7 +145,7 @@ sword execute_on(OCIServer *server, OCIStmt *stmt, OCIError *errhp, ub4 iters, u
         stmt->execMode = mode;
         if (!simple_kind(stmt->stmtType)) {
             deallocateCursor(server, stmt, errhp, false);
-            if (const sword rc = rebind_prepared(server, stmt, errhp); rc != OCI_SUCCESS) return rc;
+            if (rebind_prepared(server, stmt, errhp) != 0) return OCI_ERROR;
             if (!stmt->serverPrepared) {
                 const sword rc = prepare_on_server(server, stmt, errhp);
                 if (rc != OCI_SUCCESS) return rc;

@@ -18,6 +18,7 @@
 #include "stmt/placeholders.h"
 #include "stmt/records.h"
 #include "stmt/server_names.h"
+#include "stmt/server_statement.h"
 #include "stmt/show_query.h"
 #include "stmt/statement_text.h"
 #include "stmt/session_date_binds.h"
@@ -110,10 +111,7 @@ sword open_portal(OCIServer *server, OCIStmt *stmt, OCIError *errhp, ub4 rowoff,
     PGconn *conn = server->conn;
     Cursor *cursor = stmt->cursor;
     START_TRANSACTION(conn, query_kind(stmt, mode));
-    if (stmt->serverPrepared && stmt->paramBinds.empty() && !stmt->binds.empty()) {
-        std::string unused;
-        if (!rewrite(stmt, stmt->stmtText, &unused)) return AddErrorRecord(errhp, OCI_ERROR, kErrBindOrDefine), OCI_ERROR;
-    }
+    if (rebind_prepared(server, stmt, errhp) != 0) return OCI_ERROR;
     // A statement prepared before the cursor record existed (re-prepared, or its
     // connection gone) is prepared again.
     if (!stmt->serverPrepared || cursor->stmtName.empty()) {

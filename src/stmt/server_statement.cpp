@@ -1,5 +1,7 @@
 #include "stmt/server_statement.h"
 
+#include <vector>
+
 #include "connect/records.h"
 #include "env/error.h"
 #include "env/trace.h"
@@ -7,6 +9,7 @@
 #include "pqx/pg_error.h"
 #include "stmt/cursors.h"
 #include "stmt/implicit_tx.h"
+#include "stmt/placeholders.h"
 #include "stmt/records.h"
 #include "connect/server_connection.h"
 
@@ -27,6 +30,33 @@ int deallocateStatement(OCIServer *server, OCIError *errhp, const std::string &n
         return ok ? 0 : -1;
     } catch (...) {
         return -1;
+    }
+}
+
+int rebind_prepared(OCIServer *server, OCIStmt *stmt, OCIError *errhp) noexcept {
+    constexpr ub4 kErrBindOrDefine = 24305, kErrNoMemory = 16506;
+    if (!stmt->serverPrepared || !stmt->paramBinds.empty() || stmt->binds.empty()) return 0;
+    try {
+        std::vector<OCIBind *> binds(stmt->binds.begin(), stmt->binds.end());
+        RewrittenText rw;
+        if (!ReplacePlaceholders(binds, stmt->isCall ? stmt->rewrittenText : stmt->stmtText, &rw))
+            return AddErrorRecord(errhp, OCI_ERROR, kErrBindOrDefine), -1;
+        if (!stmt->isCall && rw.paramBinds.size() == stmt->paramCount && rw.paramTypes == stmt->paramTypes) {
+            stmt->paramBinds = std::move(rw.paramBinds);
+            return 0;
+        }
+        // A query's server statement belongs to its cursor; anything else's to the statement.
+        std::string &name = stmt->cursor && !stmt->cursor->stmtName.empty() ? stmt->cursor->stmtName
+                                                                            : stmt->preparedName;
+        if (!name.empty() && deallocateStatement(server, errhp, name) != 0) return -1;
+        name.clear();
+        stmt->sessionDateParams.clear();
+        auto lock = lock_statement_links(stmt);
+        stmt->pgPreparedServer = nullptr;
+        stmt->serverPrepared = 0;
+        return 0;
+    } catch (...) {
+        return AddErrorRecord(errhp, OCI_ERROR, kErrNoMemory), -1;
     }
 }
 

@@ -162,6 +162,29 @@ TEST_F(CachedDml, EveryUseTakesTheNewBinds) {
     EXPECT_EQ(failure_, 24305);
 }
 
+TEST_F(CachedDml, QueriesTakeNewBindsOfAnotherType) {
+    const std::string sql = "select cast(:v as text)";
+    auto select_cached = [&](void *v, sb4 size, ub2 dty) {
+        OCIStmt *q = nullptr;
+        EXPECT_EQ(OCIStmtPrepare2(svc_, &q, err_, ot(sql), len(sql), nullptr, 0, OCI_NTV_SYNTAX, OCI_DEFAULT),
+                  OCI_SUCCESS);
+        OCIBind *b = nullptr;
+        OCIDefine *d = nullptr;
+        char out[16] = {};
+        EXPECT_EQ(OCIBindByPos(q, &b, err_, 1, v, size, dty, nullptr, nullptr, nullptr, 0, nullptr, OCI_DEFAULT),
+                  OCI_SUCCESS);
+        EXPECT_EQ(define_text(1, out, sizeof out, nullptr, nullptr, q), OCI_SUCCESS);
+        std::string got = execute(1, OCI_DEFAULT, q) == OCI_SUCCESS ? out : "<" + error().second + ">";
+        EXPECT_EQ(OCIStmtRelease(q, err_, nullptr, 0, OCI_DEFAULT), OCI_SUCCESS);
+        return got;
+    };
+    int seven = 7;
+    char word[] = "abc";
+    EXPECT_EQ(select_cached(&seven, sizeof seven, SQLT_INT), "7");
+    EXPECT_EQ(select_cached(word, sizeof word, SQLT_STR), "abc");
+    EXPECT_EQ(select_cached(&seven, sizeof seven, SQLT_INT), "7");
+}
+
 TEST_F(Dml, UniqueViolationIsRecordedAndRollsBack) {
     ASSERT_TRUE(run("INSERT INTO d_rows VALUES ('a', 'kept?')"));
     ASSERT_EQ(prepare("INSERT INTO d_rows VALUES ('a', 'again')"), OCI_SUCCESS);
