@@ -12,17 +12,13 @@ BENCH_DIR="${BENCH_DIR:-$ROOT/build-bench}"
 BUILD_DIR="$BENCH_DIR" "$ROOT/tools/setup.sh" -DVSKOCI_BUILD_BENCH=ON -DVSKOCI_BUILD_TESTS=OFF \
   -DVSKOCI_BUILD_EXAMPLES=OFF -DCMAKE_BUILD_TYPE=Release
 
-PGDIR="$(mktemp -d "${TMPDIR:-/tmp}/vsk-bench-pg.XXXXXX")"
-stop_cluster() {
-  local rc=$?
-  "$ROOT/tools/pg_cluster" stop "$PGDIR" || true
-  exit "$rc"
-}
-trap stop_cluster EXIT
-"$ROOT/tools/pg_cluster" start "$PGDIR"
-
-for program in vsk_statement_bench vsk_describe_bench vsk_transaction_bench vsk_array_dml_bench vsk_pool_bench \
-  vsk_number_bench vsk_datetime_bench vsk_lob_bench; do
-  echo "== $program"
-  VSK_BENCH_CONNINFO="$PGDIR/conninfo" "$BENCH_DIR/bench/$program" "$@"
-done
+# pg_cluster run sets VSK_BENCH_CONNINFO for the programs.
+exec "$ROOT/tools/pg_cluster" run "$(mktemp -d "${TMPDIR:-/tmp}/vsk-bench-pg.XXXXXX")" -- bash -c '
+  set -e
+  dir="$1"
+  shift
+  for program in vsk_statement_bench vsk_describe_bench vsk_transaction_bench vsk_array_dml_bench \
+    vsk_pool_bench vsk_number_bench vsk_datetime_bench vsk_lob_bench; do
+    echo "== $program"
+    "$dir/bench/$program" "$@"
+  done' bench "$BENCH_DIR" "$@"

@@ -8,23 +8,10 @@ export BUILD_DIR
 
 "$ROOT/tools/setup.sh"
 
-PGDIR="$(mktemp -d "${TMPDIR:-/tmp}/vsk-demo-pg.XXXXXX")"
-# The demo's status is the script's, whatever the cleanup does.
-stop_cluster() {
-  local rc=$?
-  "$ROOT/tools/pg_cluster" stop "$PGDIR" || true
-  exit "$rc"
-}
-trap stop_cluster EXIT
-"$ROOT/tools/pg_cluster" start "$PGDIR"
-
-port=""
-while IFS='=' read -r k v; do
-  [[ $k == port ]] && port="$v"
-done <"$PGDIR/state"
-[[ $port =~ ^[0-9]+$ ]] || { echo "demo: no port in $PGDIR/state" >&2; exit 1; }
-
 "$BUILD_DIR/examples/demo"
-export VSK_DEMO_HOST=127.0.0.1 VSK_DEMO_PORT="$port" VSK_DEMO_DB=vsk VSK_DEMO_USER=vsk VSK_DEMO_PASSWORD=vsk
-"$BUILD_DIR/examples/connect_demo"
-"$BUILD_DIR/examples/statement_demo"
+# pg_cluster run gives the server's port in VSK_PG_PORT.
+exec "$ROOT/tools/pg_cluster" run "$(mktemp -d "${TMPDIR:-/tmp}/vsk-demo-pg.XXXXXX")" -- bash -c '
+  set -e
+  export VSK_DEMO_HOST=127.0.0.1 VSK_DEMO_PORT="$VSK_PG_PORT" VSK_DEMO_DB=vsk VSK_DEMO_USER=vsk VSK_DEMO_PASSWORD=vsk
+  "$BUILD_DIR/examples/connect_demo"
+  "$BUILD_DIR/examples/statement_demo"'

@@ -15,13 +15,4 @@ if [[ -z ${SOAK_BIN:-} ]]; then
   SOAK_BIN="$BENCH_DIR/bench/vsk_soak"
 fi
 
-PGDIR="$(mktemp -d "${TMPDIR:-/tmp}/vsk-soak-pg.XXXXXX")"
-stop_cluster() {
-  local rc=$?
-  "$ROOT/tools/pg_cluster" stop "$PGDIR" || true
-  exit "$rc"
-}
-trap stop_cluster EXIT
-"$ROOT/tools/pg_cluster" start "$PGDIR"
-
-VSK_BENCH_CONNINFO="$PGDIR/conninfo" "$SOAK_BIN" "$@"
+exec "$ROOT/tools/pg_cluster" run "$(mktemp -d "${TMPDIR:-/tmp}/vsk-soak-pg.XXXXXX")" -- "$SOAK_BIN" "$@"
