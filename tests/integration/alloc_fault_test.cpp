@@ -189,6 +189,33 @@ template <class D>
 sword alloc_descriptor(OCIEnv *env, D **d, ub4 type) {
     return OCIDescriptorAlloc(env, reinterpret_cast<void **>(d), type, 0, nullptr);
 }
+sword stmt_prepare(OCIStmt *stmt, OCIError *err, const char *sql) {
+    return OCIStmtPrepare(stmt, err, text(sql), size(sql), OCI_NTV_SYNTAX, OCI_DEFAULT);
+}
+sword bind_name(OCIStmt *stmt, OCIError *err, const char *name, void *value, sb4 value_size, ub2 type) {
+    OCIBind *b = nullptr;
+    return OCIBindByName(stmt, &b, err, text(name), static_cast<sb4>(size(name)), value, value_size, type, nullptr,
+                         nullptr, nullptr, 0, nullptr, OCI_DEFAULT);
+}
+sword bind_pos(OCIStmt *stmt, OCIError *err, ub4 pos, void *value, sb4 value_size, ub2 type) {
+    OCIBind *b = nullptr;
+    return OCIBindByPos(stmt, &b, err, pos, value, value_size, type, nullptr, nullptr, nullptr, 0, nullptr,
+                        OCI_DEFAULT);
+}
+sword define(OCIStmt *stmt, OCIError *err, ub4 pos, void *value, sb4 value_size, ub2 type, sb2 *ind = nullptr) {
+    OCIDefine *d = nullptr;
+    return OCIDefineByPos(stmt, &d, err, pos, value, value_size, type, ind, nullptr, nullptr, OCI_DEFAULT);
+}
+sword stmt_execute(OCISvcCtx *svc, OCIStmt *stmt, OCIError *err, ub4 iters = 1, ub4 mode = OCI_DEFAULT) {
+    return OCIStmtExecute(svc, stmt, err, iters, 0, nullptr, nullptr, mode);
+}
+// Cleanup between runs: whatever handle or descriptor a run left is freed, and must free.
+template <class H>
+void release(H *&h, ub4 type, bool descriptor = false) {
+    if (!h) return;
+    EXPECT_EQ(descriptor ? OCIDescriptorFree(h, type) : OCIHandleFree(h, type), OCI_SUCCESS);
+    h = nullptr;
+}
 
 TEST_F(AllocFault, EnvironmentAndHandles) {
     OCIEnv *env = nullptr;
@@ -233,9 +260,7 @@ TEST_F(AllocFault, EnvironmentAndHandles) {
             return;
         s.expect(name && length == 7 && std::memcmp(name, "someone", 7) == 0, "user name");
         std::free(name);
-        if (!s.ok(OCIStmtPrepare(stmt, err, text("select 1 from dual"), 18, OCI_NTV_SYNTAX, OCI_DEFAULT),
-                  "OCIStmtPrepare", err))
-            return;
+        if (!s.ok(stmt_prepare(stmt, err, "select 1 from dual"), "OCIStmtPrepare", err)) return;
         ub2 type = 0;
         if (!s.ok(OCIAttrGet(stmt, OCI_HTYPE_STMT, &type, nullptr, OCI_ATTR_STMT_TYPE, err), "OCIAttrGet(type)", err))
             return;
@@ -245,12 +270,7 @@ TEST_F(AllocFault, EnvironmentAndHandles) {
             !s.ok(OCIHandleFree(stmt, OCI_HTYPE_STMT), "OCIHandleFree(stmt)"))
             return;
     };
-    auto cleanup = [&] {
-        if (env) {
-            EXPECT_EQ(OCIHandleFree(env, OCI_HTYPE_ENV), OCI_SUCCESS);
-        }
-        env = nullptr;
-    };
+    auto cleanup = [&] { release(env, OCI_HTYPE_ENV); };
     drive("environment and handles", body, cleanup);
 }
 
@@ -297,12 +317,7 @@ TEST_F(AllocFault, Logon) {
             !s.ok(OCILogoff(logged, err), "OCILogoff", err))
             return;
     };
-    auto cleanup = [&] {
-        if (env) {
-            EXPECT_EQ(OCIHandleFree(env, OCI_HTYPE_ENV), OCI_SUCCESS);
-        }
-        env = nullptr;
-    };
+    auto cleanup = [&] { release(env, OCI_HTYPE_ENV); };
     drive("logon", body, cleanup, {12154});
 }
 
@@ -314,29 +329,17 @@ TEST_F(AllocFault, PrepareBindExecuteFetch) {
         if (!s.ok(alloc_handle(env_, &stmt, OCI_HTYPE_STMT), "OCIHandleAlloc(stmt)", env_)) return;
         const char *sql = "select g, 'row ' || g, g * 1.5 from generate_series(1, :n) g order by g";
         int limit = 40;
-        OCIBind *b = nullptr;
-        if (!s.ok(OCIStmtPrepare(stmt, err_, text(sql), size(sql), OCI_NTV_SYNTAX, OCI_DEFAULT), "OCIStmtPrepare",
-                  err_) ||
-            !s.ok(OCIBindByName(stmt, &b, err_, text(":n"), 2, &limit, sizeof limit, SQLT_INT, nullptr, nullptr,
-                                nullptr, 0, nullptr, OCI_DEFAULT),
-                  "OCIBindByName", err_))
+        if (!s.ok(stmt_prepare(stmt, err_, sql), "OCIStmtPrepare", err_) ||
+            !s.ok(bind_name(stmt, err_, ":n", &limit, sizeof limit, SQLT_INT), "OCIBindByName", err_))
             return;
         int ids[3];
         char labels[3][16];
         double amounts[3];
         sb2 inds[3][3];
-        OCIDefine *d1 = nullptr, *d2 = nullptr, *d3 = nullptr;
-        if (!s.ok(OCIDefineByPos(stmt, &d1, err_, 1, ids, sizeof ids[0], SQLT_INT, inds[0], nullptr, nullptr,
-                                 OCI_DEFAULT),
-                  "OCIDefineByPos(1)", err_) ||
-            !s.ok(OCIDefineByPos(stmt, &d2, err_, 2, labels, sizeof labels[0], SQLT_STR, inds[1], nullptr, nullptr,
-                                 OCI_DEFAULT),
-                  "OCIDefineByPos(2)", err_) ||
-            !s.ok(OCIDefineByPos(stmt, &d3, err_, 3, amounts, sizeof amounts[0], SQLT_FLT, inds[2], nullptr, nullptr,
-                                 OCI_DEFAULT),
-                  "OCIDefineByPos(3)", err_) ||
-            !s.ok(OCIStmtExecute(svc_, stmt, err_, 0, 0, nullptr, nullptr, OCI_DEFAULT), "OCIStmtExecute(query)",
-                  err_))
+        if (!s.ok(define(stmt, err_, 1, ids, sizeof ids[0], SQLT_INT, inds[0]), "OCIDefineByPos(1)", err_) ||
+            !s.ok(define(stmt, err_, 2, labels, sizeof labels[0], SQLT_STR, inds[1]), "OCIDefineByPos(2)", err_) ||
+            !s.ok(define(stmt, err_, 3, amounts, sizeof amounts[0], SQLT_FLT, inds[2]), "OCIDefineByPos(3)", err_) ||
+            !s.ok(stmt_execute(svc_, stmt, err_, 0), "OCIStmtExecute(query)", err_))
             return;
         int seen = 0;
         for (;;) {
@@ -360,17 +363,11 @@ TEST_F(AllocFault, PrepareBindExecuteFetch) {
         // A DML with binds, rolled back so every run starts alike.
         const char *dml = "insert into fault_rows (id, label) values (:id, :label)";
         char label[] = "bound label";
-        OCIBind *b1 = nullptr, *b2 = nullptr;
         int id = 7;
-        if (!s.ok(OCIStmtPrepare(stmt, err_, text(dml), size(dml), OCI_NTV_SYNTAX, OCI_DEFAULT),
-                  "OCIStmtPrepare(dml)", err_) ||
-            !s.ok(OCIBindByName(stmt, &b1, err_, text(":id"), 3, &id, sizeof id, SQLT_INT, nullptr, nullptr, nullptr,
-                                0, nullptr, OCI_DEFAULT),
-                  "OCIBindByName(id)", err_) ||
-            !s.ok(OCIBindByName(stmt, &b2, err_, text(":label"), 6, label, sizeof label, SQLT_STR, nullptr, nullptr,
-                                nullptr, 0, nullptr, OCI_DEFAULT),
-                  "OCIBindByName(label)", err_) ||
-            !s.ok(OCIStmtExecute(svc_, stmt, err_, 1, 0, nullptr, nullptr, OCI_DEFAULT), "OCIStmtExecute(dml)", err_))
+        if (!s.ok(stmt_prepare(stmt, err_, dml), "OCIStmtPrepare(dml)", err_) ||
+            !s.ok(bind_name(stmt, err_, ":id", &id, sizeof id, SQLT_INT), "OCIBindByName(id)", err_) ||
+            !s.ok(bind_name(stmt, err_, ":label", label, sizeof label, SQLT_STR), "OCIBindByName(label)", err_) ||
+            !s.ok(stmt_execute(svc_, stmt, err_), "OCIStmtExecute(dml)", err_))
             return;
         ub4 count = 0;
         if (!s.ok(OCIAttrGet(stmt, OCI_HTYPE_STMT, &count, nullptr, OCI_ATTR_ROW_COUNT, err_), "OCIAttrGet(count)",
@@ -379,10 +376,7 @@ TEST_F(AllocFault, PrepareBindExecuteFetch) {
         s.expect(count == 1, "row count of the insert");
     };
     auto cleanup = [&] {
-        if (stmt) {
-            EXPECT_EQ(OCIHandleFree(stmt, OCI_HTYPE_STMT), OCI_SUCCESS);
-        }
-        stmt = nullptr;
+        release(stmt, OCI_HTYPE_STMT);
         EXPECT_EQ(OCITransRollback(svc_, err_, OCI_DEFAULT), OCI_SUCCESS) << error().second;
     };
     drive("prepare, bind, execute, fetch", body, cleanup);
@@ -424,10 +418,8 @@ TEST_F(AllocFault, Describe) {
         // The select list of a statement described without running it.
         const char *sql = "select id, label, amount from fault_rows";
         if (!s.ok(alloc_handle(env_, &stmt, OCI_HTYPE_STMT), "OCIHandleAlloc(stmt)", env_) ||
-            !s.ok(OCIStmtPrepare(stmt, err_, text(sql), size(sql), OCI_NTV_SYNTAX, OCI_DEFAULT), "OCIStmtPrepare",
-                  err_) ||
-            !s.ok(OCIStmtExecute(svc_, stmt, err_, 0, 0, nullptr, nullptr, OCI_DESCRIBE_ONLY), "OCIStmtExecute",
-                  err_))
+            !s.ok(stmt_prepare(stmt, err_, sql), "OCIStmtPrepare", err_) ||
+            !s.ok(stmt_execute(svc_, stmt, err_, 0, OCI_DESCRIBE_ONLY), "OCIStmtExecute", err_))
             return;
         ub4 count = 0;
         void *col = nullptr;
@@ -442,14 +434,8 @@ TEST_F(AllocFault, Describe) {
         OCIDescriptorFree(col, OCI_DTYPE_PARAM);
     };
     auto cleanup = [&] {
-        if (stmt) {
-            EXPECT_EQ(OCIHandleFree(stmt, OCI_HTYPE_STMT), OCI_SUCCESS);
-        }
-        if (dsc) {
-            EXPECT_EQ(OCIHandleFree(dsc, OCI_HTYPE_DESCRIBE), OCI_SUCCESS);
-        }
-        stmt = nullptr;
-        dsc = nullptr;
+        release(stmt, OCI_HTYPE_STMT);
+        release(dsc, OCI_HTYPE_DESCRIBE);
         OCITransRollback(svc_, err_, OCI_DEFAULT);
     };
     drive("describe", body, cleanup, {24319});
@@ -499,25 +485,14 @@ TEST_F(AllocFault, NumberAndDateOperations) {
             return;
         // Both values through the server and back.
         const char *sql = "select :n + 1, :t + interval '1 second'";
-        OCIBind *b1 = nullptr, *b2 = nullptr;
-        OCIDefine *d1 = nullptr, *d2 = nullptr;
         OCINumber fetched;
         if (!s.ok(alloc_handle(env_, &stmt, OCI_HTYPE_STMT), "OCIHandleAlloc(stmt)", env_) ||
-            !s.ok(OCIStmtPrepare(stmt, err_, text(sql), size(sql), OCI_NTV_SYNTAX, OCI_DEFAULT), "OCIStmtPrepare",
-                  err_) ||
-            !s.ok(OCIBindByName(stmt, &b1, err_, text(":n"), 2, &sum, sizeof sum, SQLT_VNU, nullptr, nullptr, nullptr,
-                                0, nullptr, OCI_DEFAULT),
-                  "OCIBindByName(n)", err_) ||
-            !s.ok(OCIBindByName(stmt, &b2, err_, text(":t"), 2, &ts, sizeof ts, SQLT_TIMESTAMP, nullptr, nullptr,
-                                nullptr, 0, nullptr, OCI_DEFAULT),
-                  "OCIBindByName(t)", err_) ||
-            !s.ok(OCIDefineByPos(stmt, &d1, err_, 1, &fetched, sizeof fetched, SQLT_VNU, nullptr, nullptr, nullptr,
-                                 OCI_DEFAULT),
-                  "OCIDefineByPos(1)", err_) ||
-            !s.ok(OCIDefineByPos(stmt, &d2, err_, 2, &back, sizeof back, SQLT_TIMESTAMP, nullptr, nullptr, nullptr,
-                                 OCI_DEFAULT),
-                  "OCIDefineByPos(2)", err_) ||
-            !s.ok(OCIStmtExecute(svc_, stmt, err_, 1, 0, nullptr, nullptr, OCI_DEFAULT), "OCIStmtExecute", err_))
+            !s.ok(stmt_prepare(stmt, err_, sql), "OCIStmtPrepare", err_) ||
+            !s.ok(bind_name(stmt, err_, ":n", &sum, sizeof sum, SQLT_VNU), "OCIBindByName(n)", err_) ||
+            !s.ok(bind_name(stmt, err_, ":t", &ts, sizeof ts, SQLT_TIMESTAMP), "OCIBindByName(t)", err_) ||
+            !s.ok(define(stmt, err_, 1, &fetched, sizeof fetched, SQLT_VNU), "OCIDefineByPos(1)", err_) ||
+            !s.ok(define(stmt, err_, 2, &back, sizeof back, SQLT_TIMESTAMP), "OCIDefineByPos(2)", err_) ||
+            !s.ok(stmt_execute(svc_, stmt, err_), "OCIStmtExecute", err_))
             return;
         char ttext[64];
         ub4 tlen = sizeof ttext;
@@ -529,21 +504,10 @@ TEST_F(AllocFault, NumberAndDateOperations) {
         s.expect(std::string_view(ttext, strnlen(ttext, tlen)) == "2024-03-01 15:17:20.750", "timestamp through the server");
     };
     auto cleanup = [&] {
-        if (stmt) {
-            EXPECT_EQ(OCIHandleFree(stmt, OCI_HTYPE_STMT), OCI_SUCCESS);
-        }
-        if (ts) {
-            EXPECT_EQ(OCIDescriptorFree(ts, OCI_DTYPE_TIMESTAMP), OCI_SUCCESS);
-        }
-        if (back) {
-            EXPECT_EQ(OCIDescriptorFree(back, OCI_DTYPE_TIMESTAMP), OCI_SUCCESS);
-        }
-        if (iv) {
-            EXPECT_EQ(OCIDescriptorFree(iv, OCI_DTYPE_INTERVAL_DS), OCI_SUCCESS);
-        }
-        stmt = nullptr;
-        ts = back = nullptr;
-        iv = nullptr;
+        release(stmt, OCI_HTYPE_STMT);
+        release(ts, OCI_DTYPE_TIMESTAMP, true);
+        release(back, OCI_DTYPE_TIMESTAMP, true);
+        release(iv, OCI_DTYPE_INTERVAL_DS, true);
         OCITransRollback(svc_, err_, OCI_DEFAULT);
     };
     // A bind conversion reports any failure, memory included, as 16530 (its caller's number).
@@ -585,26 +549,16 @@ TEST_F(AllocFault, LobReadWrite) {
             return;
         // The value bound into a row, then read back from it.
         const char *sql = "insert into fault_rows (id, doc) values (1, :doc)";
-        OCIBind *b = nullptr;
         if (!s.ok(alloc_handle(env_, &stmt, OCI_HTYPE_STMT), "OCIHandleAlloc(stmt)", env_) ||
-            !s.ok(OCIStmtPrepare(stmt, err_, text(sql), size(sql), OCI_NTV_SYNTAX, OCI_DEFAULT), "OCIStmtPrepare",
-                  err_) ||
-            !s.ok(OCIBindByName(stmt, &b, err_, text(":doc"), 4, &lob, sizeof lob, SQLT_BLOB, nullptr, nullptr,
-                                nullptr, 0, nullptr, OCI_DEFAULT),
-                  "OCIBindByName", err_) ||
-            !s.ok(OCIStmtExecute(svc_, stmt, err_, 1, 0, nullptr, nullptr, OCI_DEFAULT), "OCIStmtExecute(insert)",
-                  err_))
+            !s.ok(stmt_prepare(stmt, err_, sql), "OCIStmtPrepare", err_) ||
+            !s.ok(bind_name(stmt, err_, ":doc", &lob, sizeof lob, SQLT_BLOB), "OCIBindByName", err_) ||
+            !s.ok(stmt_execute(svc_, stmt, err_), "OCIStmtExecute(insert)", err_))
             return;
         const char *query = "select doc from fault_rows where id = 1";
-        OCIDefine *d = nullptr;
         if (!s.ok(alloc_descriptor(env_, &fetched, OCI_DTYPE_LOB), "OCIDescriptorAlloc(fetched)", env_) ||
-            !s.ok(OCIStmtPrepare(stmt, err_, text(query), size(query), OCI_NTV_SYNTAX, OCI_DEFAULT),
-                  "OCIStmtPrepare(query)", err_) ||
-            !s.ok(OCIDefineByPos(stmt, &d, err_, 1, &fetched, sizeof fetched, SQLT_BLOB, nullptr, nullptr, nullptr,
-                                 OCI_DEFAULT),
-                  "OCIDefineByPos", err_) ||
-            !s.ok(OCIStmtExecute(svc_, stmt, err_, 1, 0, nullptr, nullptr, OCI_DEFAULT), "OCIStmtExecute(query)",
-                  err_))
+            !s.ok(stmt_prepare(stmt, err_, query), "OCIStmtPrepare(query)", err_) ||
+            !s.ok(define(stmt, err_, 1, &fetched, sizeof fetched, SQLT_BLOB), "OCIDefineByPos", err_) ||
+            !s.ok(stmt_execute(svc_, stmt, err_), "OCIStmtExecute(query)", err_))
             return;
         got = 0;
         std::memset(buf, 0, sizeof buf);
@@ -621,16 +575,10 @@ TEST_F(AllocFault, LobReadWrite) {
             if (OCILobIsTemporary(env_, err_, lob, &temporary) == OCI_SUCCESS && temporary) {
                 EXPECT_EQ(OCILobFreeTemporary(svc_, err_, lob), OCI_SUCCESS) << error().second;
             }
-            EXPECT_EQ(OCIDescriptorFree(lob, OCI_DTYPE_LOB), OCI_SUCCESS);
         }
-        if (fetched) {
-            EXPECT_EQ(OCIDescriptorFree(fetched, OCI_DTYPE_LOB), OCI_SUCCESS);
-        }
-        if (stmt) {
-            EXPECT_EQ(OCIHandleFree(stmt, OCI_HTYPE_STMT), OCI_SUCCESS);
-        }
-        lob = fetched = nullptr;
-        stmt = nullptr;
+        release(lob, OCI_DTYPE_LOB, true);
+        release(fetched, OCI_DTYPE_LOB, true);
+        release(stmt, OCI_HTYPE_STMT);
         EXPECT_EQ(OCITransRollback(svc_, err_, OCI_DEFAULT), OCI_SUCCESS) << error().second;
     };
     drive("LOB read and write", body, cleanup);
@@ -681,10 +629,7 @@ TEST_F(AllocFault, PoolGetAndRelease) {
         if (created) {
             EXPECT_EQ(OCISessionPoolDestroy(pool, err, OCI_SPD_FORCE), OCI_SUCCESS);
         }
-        if (env) {
-            EXPECT_EQ(OCIHandleFree(env, OCI_HTYPE_ENV), OCI_SUCCESS);
-        }
-        env = nullptr;
+        release(env, OCI_HTYPE_ENV);
         err = nullptr;
         pool = nullptr;
         created = false;
@@ -704,18 +649,12 @@ TEST_F(AllocFault, ArrayDml) {
         }
         ids[kRows - 1] = 1;  // a duplicate, reported as a batch error
         const char *sql = "insert into fault_rows (id, label) values (:1, :2)";
-        OCIBind *b1 = nullptr, *b2 = nullptr;
         if (!s.ok(alloc_handle(env_, &stmt, OCI_HTYPE_STMT), "OCIHandleAlloc(stmt)", env_) ||
-            !s.ok(OCIStmtPrepare(stmt, err_, text(sql), size(sql), OCI_NTV_SYNTAX, OCI_DEFAULT), "OCIStmtPrepare",
-                  err_) ||
-            !s.ok(OCIBindByPos(stmt, &b1, err_, 1, ids, sizeof ids[0], SQLT_INT, nullptr, nullptr, nullptr, 0, nullptr,
-                               OCI_DEFAULT),
-                  "OCIBindByPos(1)", err_) ||
-            !s.ok(OCIBindByPos(stmt, &b2, err_, 2, labels, sizeof labels[0], SQLT_STR, nullptr, nullptr, nullptr, 0,
-                               nullptr, OCI_DEFAULT),
-                  "OCIBindByPos(2)", err_))
+            !s.ok(stmt_prepare(stmt, err_, sql), "OCIStmtPrepare", err_) ||
+            !s.ok(bind_pos(stmt, err_, 1, ids, sizeof ids[0], SQLT_INT), "OCIBindByPos(1)", err_) ||
+            !s.ok(bind_pos(stmt, err_, 2, labels, sizeof labels[0], SQLT_STR), "OCIBindByPos(2)", err_))
             return;
-        const sword rc = OCIStmtExecute(svc_, stmt, err_, kRows, 0, nullptr, nullptr, OCI_BATCH_ERRORS);
+        const sword rc = stmt_execute(svc_, stmt, err_, kRows, OCI_BATCH_ERRORS);
         if (!s.ok(rc, "OCIStmtExecute", err_)) return;
         ub4 count = 0, errors = 0;
         if (!s.ok(OCIAttrGet(stmt, OCI_HTYPE_STMT, &count, nullptr, OCI_ATTR_ROW_COUNT, err_), "OCIAttrGet(count)",
@@ -726,10 +665,7 @@ TEST_F(AllocFault, ArrayDml) {
         s.expect(rc == OCI_SUCCESS_WITH_INFO && count == kRows - 1 && errors == 1, "batch result");
     };
     auto cleanup = [&] {
-        if (stmt) {
-            EXPECT_EQ(OCIHandleFree(stmt, OCI_HTYPE_STMT), OCI_SUCCESS);
-        }
-        stmt = nullptr;
+        release(stmt, OCI_HTYPE_STMT);
         EXPECT_EQ(OCITransRollback(svc_, err_, OCI_DEFAULT), OCI_SUCCESS) << error().second;
     };
     drive("array DML", body, cleanup, {27102});
