@@ -20,6 +20,7 @@
 #include "connect/session.h"
 #include "env/env.h"
 #include "env/error.h"
+#include "oci_text.h"
 #include "pg_test_env.h"
 #include "pqx/command.h"
 #include "pqx/connection.h"
@@ -30,8 +31,9 @@ namespace {
 
 namespace fs = std::filesystem;
 
-const OraText *ot(const std::string &s) { return reinterpret_cast<const OraText *>(s.c_str()); }
-ub4 len(const std::string &s) { return static_cast<ub4>(s.size()); }
+using vsk::test::len;
+using vsk::test::ot;
+using vsk::test::u16;
 
 std::string read_all(const fs::path &p) {
     std::ifstream in(p);
@@ -100,6 +102,12 @@ protected:
             EXPECT_EQ(OCIAttrSet(svc_, OCI_HTYPE_SVCCTX, ses_, 0, OCI_ATTR_SESSION, err_), OCI_SUCCESS);
         }
         return rc;
+    }
+
+    // Attached to the server over TCP with a session begun.
+    void connect() {
+        ASSERT_EQ(attach(direct_), OCI_SUCCESS) << error().second;
+        ASSERT_EQ(begin(), OCI_SUCCESS) << error().second;
     }
 
     // The first record's number and text.
@@ -409,11 +417,6 @@ TEST_F(Connect, PasswordChangeQuotesRoleAndPassword) {
 
 TEST_F(Connect, Utf16EnvironmentSpeaksUtf8ToTheServer) {
     make_env(OCI_UTF16);
-    auto u16 = [](const std::string &s) {
-        std::string out;
-        for (char c : s) out += {c, '\0'};
-        return out;
-    };
     const std::string dblink = u16(direct_), user = u16("vsk");
     ASSERT_EQ(OCIServerAttach(srv_, err_, ot(dblink), len(dblink), OCI_DEFAULT), OCI_SUCCESS);
     EXPECT_EQ(srv_->dblink, direct_);
@@ -433,8 +436,7 @@ TEST_F(Connect, Utf16EnvironmentSpeaksUtf8ToTheServer) {
 
 TEST_F(Connect, NlsDateFormatIsKeptForTheFirstStatement) {
     ScopedEnv format("NLS_DATE_FORMAT", "DD-MON-YYYY");
-    ASSERT_EQ(attach(direct_), OCI_SUCCESS);
-    ASSERT_EQ(begin(), OCI_SUCCESS);
+    ASSERT_NO_FATAL_FAILURE(connect());
     EXPECT_EQ(*srv_->nlsDateFormat, "DD-MON-YYYY");
     EXPECT_EQ(srv_->nlsDateFormatPending, 1);
     EXPECT_EQ(srv_->nlsDateFormatApplied, 0);
@@ -458,8 +460,7 @@ TEST_F(Connect, NlsDateFormatIsKeptForTheFirstStatement) {
 // itself with the format-model writer; until then the server's ISO form comes back.
 TEST_F(Connect, DatesStayIsoUntilTheFormatWriterLands) {
     ScopedEnv format("NLS_DATE_FORMAT", "DD-MON-YYYY");
-    ASSERT_EQ(attach(direct_), OCI_SUCCESS);
-    ASSERT_EQ(begin(), OCI_SUCCESS);
+    ASSERT_NO_FATAL_FAILURE(connect());
     ASSERT_EQ(vsk::set_nls_format(err_, srv_->conn, false, "DD-MON-YYYY"), 1);
     EXPECT_EQ(query_value("select date '2024-03-05'::text"), "2024-03-05");
 }
@@ -491,8 +492,7 @@ TEST_F(Connect, StatementLevelRollbackAttribute) {
 }
 
 TEST_F(Connect, KilledConnectionGives25407) {
-    ASSERT_EQ(attach(direct_), OCI_SUCCESS);
-    ASSERT_EQ(begin(), OCI_SUCCESS);
+    ASSERT_NO_FATAL_FAILURE(connect());
     ASSERT_TRUE(vsk::test::TerminateBackend(conninfo(), PQbackendPID(srv_->conn)));
     EXPECT_EQ(OCIPing(svc_, err_, OCI_DEFAULT), OCI_ERROR);
     EXPECT_EQ(error().first, 1041);
@@ -511,8 +511,7 @@ TEST_F(Connect, BreakAndReset) {
     EXPECT_EQ(OCIBreak(err_, err_), OCI_ERROR);
     EXPECT_EQ(OCIBreak(nullptr, err_), OCI_ERROR);
     EXPECT_EQ(OCIReset(svc_, err_), OCI_ERROR);
-    ASSERT_EQ(attach(direct_), OCI_SUCCESS);
-    ASSERT_EQ(begin(), OCI_SUCCESS);
+    ASSERT_NO_FATAL_FAILURE(connect());
     EXPECT_EQ(OCIBreak(svc_, err_), OCI_SUCCESS);
     EXPECT_EQ(srv_->breakRequested, 1);
     // Nothing was pending: the reset reports it and the connection stays usable.

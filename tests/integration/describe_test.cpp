@@ -19,6 +19,7 @@ namespace {
 
 using vsk::test::len;
 using vsk::test::ot;
+using vsk::test::u16;
 
 struct Column {
     std::string name;
@@ -155,6 +156,22 @@ protected:
         for (const Column &c : table_columns(d)) names.push_back(c.name);
         return names;
     }
+    // A session in an environment of its own, which reads the mapping switches as it is created.
+    struct OwnSession {
+        OCIEnv *env = nullptr;
+        OCIError *err = nullptr;
+        OCISvcCtx *svc = nullptr;
+        ~OwnSession() {
+            if (svc) OCILogoff(svc, err);
+            if (env) OCIHandleFree(env, OCI_HTYPE_ENV);
+        }
+    };
+    void own_session(OwnSession *s) {
+        ASSERT_EQ(OCIEnvCreate(&s->env, OCI_DEFAULT, nullptr, nullptr, nullptr, nullptr, 0, nullptr), OCI_SUCCESS);
+        ASSERT_EQ(OCIHandleAlloc(s->env, reinterpret_cast<void **>(&s->err), OCI_HTYPE_ERROR, 0, nullptr), OCI_SUCCESS);
+        const std::string u = user(), link = dblink();
+        ASSERT_EQ(OCILogon(s->env, s->err, &s->svc, ot(u), len(u), ot(u), len(u), ot(link), len(link)), OCI_SUCCESS);
+    }
     PGTransactionStatusType session_tx() const {
         OCIServer *srv = nullptr;
         OCIAttrGet(svc_, OCI_HTYPE_SVCCTX, &srv, nullptr, OCI_ATTR_SERVER, err_);
@@ -173,6 +190,8 @@ struct TypeCase {
     ub2 byDefault, otl, rogueWave;
 };
 
+// One server type of each kind; the types that describe alike (the geometric and network
+// ones as SQLT_NTY) are represented by one of them.
 const TypeCase kTypes[] = {
     {"true", SQLT_INT, SQLT_NUM, SQLT_CHR},
     {"'\\x00'::bytea", SQLT_BIN, SQLT_BIN, SQLT_CHR},
@@ -182,17 +201,10 @@ const TypeCase kTypes[] = {
     {"1::int4", SQLT_INT, SQLT_NUM, SQLT_CHR},
     {"'t'::text", SQLT_STR, SQLT_CHR, SQLT_STR},
     {"point(1,2)", SQLT_NTY, SQLT_NTY, SQLT_NTY},
-    {"lseg(point(0,0),point(1,1))", SQLT_NTY, SQLT_NTY, SQLT_NTY},
-    {"path '((0,0),(1,1))'", SQLT_NTY, SQLT_NTY, SQLT_NTY},
-    {"box(point(0,0),point(1,1))", SQLT_NTY, SQLT_NTY, SQLT_NTY},
-    {"polygon '((0,0),(1,1),(1,0))'", SQLT_NTY, SQLT_NTY, SQLT_NTY},
-    {"line '{1,-1,0}'", SQLT_NTY, SQLT_NTY, SQLT_NTY},
     {"'10.0.0.0/8'::cidr", SQLT_NTY, SQLT_NTY, SQLT_NTY},
     {"1::float4", SQLT_FLT, SQLT_NUM, SQLT_CHR},
     {"1::float8", SQLT_FLT, SQLT_NUM, SQLT_CHR},
-    {"circle '<(0,0),1>'", SQLT_NTY, SQLT_NTY, SQLT_NTY},
     {"1::money", SQLT_NTY, SQLT_NTY, SQLT_NTY},
-    {"'10.0.0.1'::inet", SQLT_NTY, SQLT_NTY, SQLT_NTY},
     {"'a'::char(3)", SQLT_AFC, SQLT_AFC, SQLT_CHR},
     {"'a'::varchar(3)", SQLT_CHR, SQLT_CHR, SQLT_CHR},
     {"current_date", SQLT_ODT, SQLT_ODT, SQLT_TIMESTAMP},
@@ -202,7 +214,6 @@ const TypeCase kTypes[] = {
     {"'1 day'::interval", SQLT_INTERVAL_YM, SQLT_INTERVAL_YM, SQLT_TIMESTAMP},
     {"'10:00+02'::timetz", SQLT_TIME_TZ, SQLT_TIME_TZ, SQLT_TIMESTAMP},
     {"B'101'::bit(3)", SQLT_NTY, SQLT_NTY, SQLT_NTY},
-    {"B'101'::varbit", SQLT_NTY, SQLT_NTY, SQLT_NTY},
     {"1::numeric", SQLT_NUM, SQLT_NUM, SQLT_CHR},
     {"'c'::refcursor", SQLT_CUR, SQLT_CUR, SQLT_CUR},
     {"'{}'::json", 0, 0, 0},
@@ -217,15 +228,14 @@ protected:
     std::vector<ub2> described(bool otl, bool rogueWave, bool dblinkSwitch) {
         ScopedEnv a("OTL", otl ? "1" : nullptr), b("RogueWave", rogueWave ? "1" : nullptr),
             c("RogueWaveDblink", dblinkSwitch ? "1" : nullptr);
-        OCIEnv *env = nullptr;
-        OCIError *err = nullptr;
-        OCISvcCtx *svc = nullptr;
-        OCIStmt *s = nullptr;
+        OwnSession own;
         std::vector<ub2> types;
-        EXPECT_EQ(OCIEnvCreate(&env, OCI_DEFAULT, nullptr, nullptr, nullptr, nullptr, 0, nullptr), OCI_SUCCESS);
-        OCIHandleAlloc(env, reinterpret_cast<void **>(&err), OCI_HTYPE_ERROR, 0, nullptr);
-        const std::string u = user(), link = dblink();
-        EXPECT_EQ(OCILogon(env, err, &svc, ot(u), len(u), ot(u), len(u), ot(link), len(link)), OCI_SUCCESS);
+        own_session(&own);
+        if (HasFatalFailure()) return types;
+        OCIEnv *env = own.env;
+        OCIError *err = own.err;
+        OCISvcCtx *svc = own.svc;
+        OCIStmt *s = nullptr;
         // A text column first, for the define.
         std::string sql = "select 'x'::text";
         for (const TypeCase &t : kTypes) sql += std::string(", ") + t.expr;
@@ -251,8 +261,6 @@ protected:
             OCIDescriptorFree(p, OCI_DTYPE_PARAM);
             types.push_back(type);
         }
-        OCILogoff(svc, err);
-        OCIHandleFree(env, OCI_HTYPE_ENV);
         return types;
     }
     void expect(const std::vector<ub2> &types, Mapping m) {
@@ -653,16 +661,13 @@ TEST_F(Describe, DescriptorsAreReadUnderTheDescribeHandleTypeToo) {
 
 TEST_F(Describe, ExplicitDescribeIgnoresTheMappingSwitches) {
     ScopedEnv otl("OTL", "1");
-    OCIEnv *env = nullptr;
-    ASSERT_EQ(OCIEnvCreate(&env, OCI_DEFAULT, nullptr, nullptr, nullptr, nullptr, 0, nullptr), OCI_SUCCESS);
-    OCIError *err = nullptr;
-    OCISvcCtx *svc = nullptr;
+    OwnSession own;
+    ASSERT_NO_FATAL_FAILURE(own_session(&own));
+    OCIError *err = own.err;
     OCIDescribe *d = nullptr;
-    OCIHandleAlloc(env, reinterpret_cast<void **>(&err), OCI_HTYPE_ERROR, 0, nullptr);
-    OCIHandleAlloc(env, reinterpret_cast<void **>(&d), OCI_HTYPE_DESCRIBE, 0, nullptr);
-    const std::string u = user(), link = dblink(), name = "dsc_sizes";
-    ASSERT_EQ(OCILogon(env, err, &svc, ot(u), len(u), ot(u), len(u), ot(link), len(link)), OCI_SUCCESS);
-    ASSERT_EQ(OCIDescribeAny(svc, err, const_cast<OraText *>(ot(name)), len(name), OCI_OTYPE_NAME, 0, OCI_PTYPE_TABLE,
+    OCIHandleAlloc(own.env, reinterpret_cast<void **>(&d), OCI_HTYPE_DESCRIBE, 0, nullptr);
+    const std::string name = "dsc_sizes";
+    ASSERT_EQ(OCIDescribeAny(own.svc, err, const_cast<OraText *>(ot(name)), len(name), OCI_OTYPE_NAME, 0, OCI_PTYPE_TABLE,
                              d),
               OCI_SUCCESS);
     OCIParam *table = nullptr, *list = nullptr, *i4 = nullptr;
@@ -672,8 +677,6 @@ TEST_F(Describe, ExplicitDescribeIgnoresTheMappingSwitches) {
     ub2 type = 0;
     OCIAttrGet(i4, OCI_DTYPE_PARAM, &type, nullptr, OCI_ATTR_DATA_TYPE, err);
     EXPECT_EQ(type, SQLT_INT);
-    OCILogoff(svc, err);
-    OCIHandleFree(env, OCI_HTYPE_ENV);
 }
 
 // Transactions ----------------------------------------------------------------------------------
@@ -791,12 +794,6 @@ TEST_F(DescribeRoundTrips, ExplicitDescribeIsOneExchange) {
 }
 
 // UTF-16 ----------------------------------------------------------------------------------------
-
-std::string u16(const std::string &s) {
-    std::string out;
-    for (char c : s) out += {c, '\0'};
-    return out;
-}
 
 class DescribeUtf16 : public Describe {
 protected:

@@ -13,6 +13,7 @@
 namespace {
 
 using Bytes = std::string;
+using vsk::test::u16;
 
 constexpr std::size_t kMiB = 1 << 20;
 
@@ -298,12 +299,6 @@ TEST_F(Lob, TextColumnsReadByCharacters) {
     OCILobLocator *text = locator();
     ASSERT_EQ(fetch_into("select substr(c, 2) from lob_vals", SQLT_CLOB, &text, nullptr), OCI_SUCCESS);
     EXPECT_EQ(OCILobRead2(svc_, err_, text, &bytes, &n, 1, one, 1, OCI_ONE_PIECE, nullptr, nullptr, 0, 1), OCI_ERROR);
-}
-
-std::string u16(const std::string &s) {
-    std::string out;
-    for (char c : s) out += {c, '\0'};
-    return out;
 }
 
 class Utf16Lob : public Lob {

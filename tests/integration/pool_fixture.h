@@ -16,19 +16,13 @@
 
 #include "connect/records.h"
 #include "env/env.h"
+#include "oci_text.h"
 #include "pg_test_env.h"
 
 namespace vsk::test {
 
 inline const OraText *pot(const std::string &s) { return reinterpret_cast<const OraText *>(s.c_str()); }
 inline ub4 plen(const std::string &s) { return static_cast<ub4>(s.size()); }
-
-// UTF-16LE of ASCII text.
-inline std::string u16(const std::string &s) {
-    std::string out;
-    for (char c : s) out += {c, '\0'};
-    return out;
-}
 
 class PoolTest : public PgTest {
 protected:
@@ -87,6 +81,16 @@ protected:
                                         const_cast<OraText *>(pot(password)), plen(password), mode);
         if (rc == OCI_SUCCESS && name) name->assign(reinterpret_cast<char *>(n), nlen);
         return rc;
+    }
+
+    // A new pool, created; the test fails (and goes on with an unusable pool) when it cannot be.
+    std::pair<OCISPool *, std::string> open_pool(ub4 min, ub4 max, ub4 incr,
+                                                 ub4 mode = OCI_SPC_HOMOGENEOUS | OCI_SPC_STMTCACHE,
+                                                 const std::string &user = "vsk", const std::string &password = "vsk") {
+        OCISPool *pool = new_pool();
+        std::string name;
+        EXPECT_EQ(create(pool, &name, min, max, incr, mode, user, password), OCI_SUCCESS) << error().second;
+        return {pool, name};
     }
 
     sword get(OCISvcCtx **svc, const std::string &name, OCIAuthInfo *auth = nullptr, OCIError *err = nullptr) {

@@ -57,10 +57,8 @@ TEST_F(SessionPool, CreateByMode) {
 }
 
 TEST_F(SessionPool, NamesAreUniqueAndFindTheirPool) {
-    OCISPool *a = new_pool(), *b = new_pool();
-    std::string na, nb;
-    ASSERT_EQ(create(a, &na, 1, 2, 1), OCI_SUCCESS) << error().second;
-    ASSERT_EQ(create(b, &nb, 0, 2, 1), OCI_SUCCESS) << error().second;
+    auto [a, na] = open_pool(1, 2, 1);
+    auto [b, nb] = open_pool(0, 2, 1);
     for (const std::string &n : {na, nb}) {
         ASSERT_EQ(n.size(), 29u);
         EXPECT_EQ(n.compare(0, 7, "OCI:SP:"), 0) << n;
@@ -120,9 +118,7 @@ TEST_F(SessionPool, AttributesReadBack) {
 }
 
 TEST_F(SessionPool, ReleasedSessionIsReusedWithItsBackend) {
-    OCISPool *pool = new_pool();
-    std::string name;
-    ASSERT_EQ(create(pool, &name, 1, 3, 1), OCI_SUCCESS) << error().second;
+    auto [pool, name] = open_pool(1, 3, 1);
     OCISvcCtx *svc = nullptr;
     ASSERT_EQ(get(&svc, name), OCI_SUCCESS) << error().second;
     const int first = pid(svc);
@@ -143,9 +139,7 @@ TEST_F(SessionPool, ReleasedSessionIsReusedWithItsBackend) {
 TEST_F(SessionPool, ReleaseRollsBackAnOpenTransaction) {
     const std::string table = "pool_tx_" + std::to_string(::getpid());
     ASSERT_EQ(exec("create table " + table + " (n int)").status(), PGRES_COMMAND_OK);
-    OCISPool *pool = new_pool();
-    std::string name;
-    ASSERT_EQ(create(pool, &name, 1, 1, 1), OCI_SUCCESS) << error().second;
+    auto [pool, name] = open_pool(1, 1, 1);
     OCISvcCtx *svc = nullptr;
     ASSERT_EQ(get(&svc, name), OCI_SUCCESS) << error().second;
     const int first = pid(svc);
@@ -169,9 +163,7 @@ TEST_F(SessionPool, ReleaseRollsBackAnOpenTransaction) {
 }
 
 TEST_F(SessionPool, DropSessionClosesIt) {
-    OCISPool *pool = new_pool();
-    std::string name;
-    ASSERT_EQ(create(pool, &name, 1, 2, 1), OCI_SUCCESS) << error().second;
+    auto [pool, name] = open_pool(1, 2, 1);
     OCISvcCtx *svc = nullptr;
     ASSERT_EQ(get(&svc, name), OCI_SUCCESS) << error().second;
     const int first = pid(svc);
@@ -186,9 +178,7 @@ TEST_F(SessionPool, DropSessionClosesIt) {
 }
 
 TEST_F(SessionPool, FullPoolByGetMode) {
-    OCISPool *pool = new_pool();
-    std::string name;
-    ASSERT_EQ(create(pool, &name, 1, 1, 1), OCI_SUCCESS) << error().second;
+    auto [pool, name] = open_pool(1, 1, 1);
     OCISvcCtx *held = nullptr, *svc = nullptr;
     ASSERT_EQ(get(&held, name), OCI_SUCCESS) << error().second;
 
@@ -227,9 +217,7 @@ TEST_F(SessionPool, FullPoolByGetMode) {
 }
 
 TEST_F(SessionPool, GrowsByIncrement) {
-    OCISPool *pool = new_pool();
-    std::string name;
-    ASSERT_EQ(create(pool, &name, 0, 5, 3), OCI_SUCCESS) << error().second;
+    auto [pool, name] = open_pool(0, 5, 3);
     EXPECT_EQ(pool_attr(pool, OCI_ATTR_SPOOL_OPEN_COUNT), 0u);
     OCISvcCtx *s[5] = {};
     ASSERT_EQ(get(&s[0], name), OCI_SUCCESS) << error().second;
@@ -270,9 +258,7 @@ TEST_F(SessionPool, IdleTimeoutShrinksThePool) {
 }
 
 TEST_F(SessionPool, BackendKilledWhileIdleIsReplaced) {
-    OCISPool *pool = new_pool();
-    std::string name;
-    ASSERT_EQ(create(pool, &name, 1, 1, 1), OCI_SUCCESS) << error().second;
+    auto [pool, name] = open_pool(1, 1, 1);
     OCISvcCtx *svc = nullptr;
     ASSERT_EQ(get(&svc, name), OCI_SUCCESS) << error().second;
     const int first = pid(svc);
@@ -296,9 +282,7 @@ TEST_F(SessionPool, BackendKilledWhileIdleIsReplaced) {
 }
 
 TEST_F(SessionPool, DestroyWithAndWithoutBusySessions) {
-    OCISPool *pool = new_pool();
-    std::string name;
-    ASSERT_EQ(create(pool, &name, 2, 3, 1), OCI_SUCCESS) << error().second;
+    auto [pool, name] = open_pool(2, 3, 1);
     OCISvcCtx *svc = nullptr;
     ASSERT_EQ(get(&svc, name), OCI_SUCCESS) << error().second;
     EXPECT_EQ(OCISessionPoolDestroy(pool, err_, OCI_DEFAULT), OCI_ERROR);
@@ -324,9 +308,7 @@ TEST_F(SessionPool, DestroyWithAndWithoutBusySessions) {
 }
 
 TEST_F(SessionPool, ReleasingTheEnvironmentDestroysItsPools) {
-    OCISPool *pool = new_pool();
-    std::string name;
-    ASSERT_EQ(create(pool, &name, 2, 3, 1), OCI_SUCCESS) << error().second;
+    auto [pool, name] = open_pool(2, 3, 1);
     OCISvcCtx *svc = nullptr;
     ASSERT_EQ(get(&svc, name), OCI_SUCCESS) << error().second;
     EXPECT_EQ(backends(2), 2);
@@ -339,9 +321,7 @@ TEST_F(SessionPool, ModeZeroPoolsSessionsByUser) {
     const std::string role = "vsk_pool_user_" + std::to_string(::getpid());
     ASSERT_EQ(exec("create role " + role + " login password 'pw2'").status(), PGRES_COMMAND_OK);
     {
-        OCISPool *pool = new_pool();
-        std::string name;
-        ASSERT_EQ(create(pool, &name, 2, 2, 1, OCI_DEFAULT, "", ""), OCI_SUCCESS) << error().second;
+        auto [pool, name] = open_pool(2, 2, 1, OCI_DEFAULT, "", "");
         EXPECT_EQ(pool_attr(pool, OCI_ATTR_SPOOL_OPEN_COUNT), 0u);
         OCIAuthInfo *vsk = auth_for("vsk", "vsk"), *other = auth_for(role, "pw2");
         OCISvcCtx *a = nullptr, *b = nullptr;
@@ -375,10 +355,8 @@ TEST_F(SessionPool, TwoPoolsForTwoUsersSideBySide) {
     const std::string role = "vsk_pool_two_" + std::to_string(::getpid());
     ASSERT_EQ(exec("create role " + role + " login password 'pw3'").status(), PGRES_COMMAND_OK);
     {
-        OCISPool *pa = new_pool(), *pb = new_pool();
-        std::string na, nb;
-        ASSERT_EQ(create(pa, &na, 1, 2, 1), OCI_SUCCESS) << error().second;
-        ASSERT_EQ(create(pb, &nb, 1, 2, 1, OCI_SPC_HOMOGENEOUS, role, "pw3"), OCI_SUCCESS) << error().second;
+        auto [pa, na] = open_pool(1, 2, 1);
+        auto [pb, nb] = open_pool(1, 2, 1, OCI_SPC_HOMOGENEOUS, role, "pw3");
         for (int i = 0; i < 3; ++i) {
             OCISvcCtx *a = nullptr, *b = nullptr;
             ASSERT_EQ(get(&a, na), OCI_SUCCESS) << error().second;
@@ -423,14 +401,7 @@ TEST_F(SessionPool, Utf16Environment) {
     ASSERT_EQ(OCISessionPoolCreate(env_, err_, open, &n, &nlen, pot(link), plen(link), 0, 2, 1, nullptr, 0, nullptr,
                                    0, OCI_DEFAULT),
               OCI_SUCCESS);
-    OCIAuthInfo *auth = nullptr;
-    ASSERT_EQ(OCIHandleAlloc(env_, reinterpret_cast<void **>(&auth), OCI_HTYPE_AUTHINFO, 0, nullptr), OCI_SUCCESS);
-    ASSERT_EQ(OCIAttrSet(auth, OCI_HTYPE_AUTHINFO, const_cast<char *>(user.data()), plen(user), OCI_ATTR_USERNAME,
-                         err_),
-              OCI_SUCCESS);
-    ASSERT_EQ(OCIAttrSet(auth, OCI_HTYPE_AUTHINFO, const_cast<char *>(user.data()), plen(user), OCI_ATTR_PASSWORD,
-                         err_),
-              OCI_SUCCESS);
+    OCIAuthInfo *auth = auth_for(user, user);
     ASSERT_EQ(OCISessionGet(env_, err_, &svc, auth, n, nlen, nullptr, 0, nullptr, nullptr, nullptr, OCI_SESSGET_SPOOL),
               OCI_SUCCESS);
     EXPECT_EQ(svc->session->username, "vsk");

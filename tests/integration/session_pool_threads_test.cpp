@@ -20,9 +20,7 @@ class SessionPoolThreads : public vsk::test::PoolTest {};
 
 TEST_F(SessionPoolThreads, EightThreadsShareFourSessions) {
     make_env(OCI_THREADED);
-    OCISPool *pool = new_pool();
-    std::string name;
-    ASSERT_EQ(create(pool, &name, 2, 4, 1), OCI_SUCCESS) << error().second;
+    auto [pool, name] = open_pool(2, 4, 1);
 
     constexpr int kThreads = 8;
     constexpr int kRequests = 40;

@@ -10,12 +10,10 @@
 #include <string>
 #include <utility>
 
+#include "oci_text.h"
 #include "pg_test_env.h"
 
 namespace vsk::test {
-
-inline const OraText *ot(const std::string &s) { return reinterpret_cast<const OraText *>(s.c_str()); }
-inline ub4 len(const std::string &s) { return static_cast<ub4>(s.size()); }
 
 class OciSessionTest : public PgTest {
 protected:

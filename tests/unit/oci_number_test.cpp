@@ -590,7 +590,7 @@ struct NumberCase {
 };
 
 std::vector<NumberCase> read_number_cases() {
-    std::ifstream in(std::filesystem::path(__FILE__).parent_path() / "data" / "oci_number_cases.txt");
+    std::ifstream in(std::filesystem::path(VSK_UNIT_DATA_DIR) / "oci_number_cases.txt");
     std::vector<NumberCase> cases;
     std::string text;
     for (int line = 1; std::getline(in, text); ++line) {
