@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+
 namespace vsk::test {
 
 class OciHandlesTest : public ::testing::Test {
@@ -30,6 +32,20 @@ protected:
         OraText buf[512];
         OCIErrorGet(err_, 1, nullptr, &code, buf, sizeof buf, OCI_HTYPE_ERROR);
         return code;
+    }
+    // The first record's text ("" when there is none).
+    std::string message() const {
+        sb4 code = 0;
+        OraText buf[512] = {};
+        OCIErrorGet(err_, 1, nullptr, &code, buf, sizeof buf, OCI_HTYPE_ERROR);
+        return reinterpret_cast<char *>(buf);
+    }
+    // How many records the error handle holds.
+    int records() const {
+        int n = 0;
+        sb4 code;
+        while (OCIErrorGet(err_, n + 1, nullptr, &code, nullptr, 0, OCI_HTYPE_ERROR) == OCI_SUCCESS) ++n;
+        return n;
     }
 
     OCIEnv *env_ = nullptr;

@@ -33,12 +33,6 @@ protected:
         if (do_to_timestamp(err_, text.c_str(), format.c_str(), out, mode) == 0) return 0;
         return static_cast<ub4>(error_code());
     }
-    std::string message() const {
-        sb4 code = 0;
-        OraText buf[512] = {};
-        OCIErrorGet(err_, 1, nullptr, &code, buf, sizeof buf, OCI_HTYPE_ERROR);
-        return reinterpret_cast<char *>(buf);
-    }
     // 2024-03-05 10:20:30.123456789 +05:30, a Tuesday.
     static BrokenDownTime sample() {
         BrokenDownTime tm = tm_of(2024, 3, 5, 10, 20, 30);

@@ -83,18 +83,6 @@ protected:
         if (size_out) *size_out = size;
         return rc == OCI_SUCCESS ? std::string(reinterpret_cast<char *>(buf)) : "rc " + std::to_string(rc);
     }
-    int records() const {
-        int n = 0;
-        sb4 code;
-        while (OCIErrorGet(err_, n + 1, nullptr, &code, nullptr, 0, OCI_HTYPE_ERROR) == OCI_SUCCESS) ++n;
-        return n;
-    }
-    std::string message() const {
-        sb4 code = 0;
-        char buf[512] = "";
-        OCIErrorGet(err_, 1, nullptr, &code, reinterpret_cast<OraText *>(buf), sizeof buf, OCI_HTYPE_ERROR);
-        return buf;
-    }
 
 private:
     vsk::apm::WarningSink previous_ = nullptr;

@@ -62,12 +62,6 @@ protected:
         EXPECT_EQ(OCINumberFromReal(err_, &v, sizeof v, &n), OCI_SUCCESS);
         return n;
     }
-    std::string message() const {
-        sb4 code = 0;
-        OraText buf[512] = {};
-        OCIErrorGet(err_, 1, nullptr, &code, buf, sizeof buf, OCI_HTYPE_ERROR);
-        return reinterpret_cast<char *>(buf);
-    }
 };
 
 TEST_F(DateTimeCalls, ConstructRecordsTheFailingFieldsFlag) {
