@@ -13,7 +13,7 @@
 
 #include "env/env.h"
 #include "env/error.h"
-#include "oci_handles_test.h"
+#include "number_conversion_fixture.h"
 #include "stmt/records.h"
 #include "types/conversion_dispatch.h"
 #include "types/type_codes.h"
@@ -31,23 +31,11 @@ struct BindOut {
     sb2 ind = 0;
 };
 
-struct FetchOut {
-    int rc = -99;
-    Bytes buffer;  // the whole destination afterwards ('~' where untouched)
-    ub4 length = 0;
-    sb2 ind = 77;
-    ub2 rcode = 77;
-    ub4 error = 0;
-};
+using FetchOut = vsk::test::FetchResult;
 
-class Conversions : public vsk::test::OciHandlesTest {
+// Binds go through the whole bind driver here (indicator and parameter type included).
+class Conversions : public vsk::test::NumberConversionTest {
 protected:
-    void oracle_empty_strings(bool on) {
-        ub4 mode = on ? 3 : 4;
-        ASSERT_EQ(OCIAttrSet(env_, OCI_HTYPE_ENV, &mode, 0, OCI_ATTR_EMPTY_STRING_MODE, err_), OCI_SUCCESS);
-    }
-    ub4 first_error() const { return err_->records.empty() ? 0 : err_->records.nth(0)->errcode; }
-
     BindOut bind(ub2 sqlt, const void *buf, ub4 size, sb2 ind = 0, Oid oid = 1043) {
         _ClearErrorHandle(err_);
         BindOut out;
@@ -67,23 +55,9 @@ protected:
     }
     BindOut bind(ub2 sqlt, const Bytes &b, sb2 ind = 0) { return bind(sqlt, b.data(), static_cast<ub4>(b.size()), ind); }
 
-    FetchOut fetch(Oid oid, const char *value, int len, ub2 sqlt, ub4 cap, bool with_ind = true, int format = 0) {
-        _ClearErrorHandle(err_);
-        FetchOut out;
-        out.buffer.assign(cap + 8, '~');
-        out.length = cap;
-        out.rc = PQ2OCIType(err_, oid, value, len, format, sqlt, out.buffer.data(), &out.length,
-                            with_ind ? &out.ind : nullptr, &out.rcode, false);
-        // Nothing may be written past the capacity.
-        EXPECT_EQ(out.buffer.substr(cap), Bytes(8, '~')) << "write past the capacity";
-        out.buffer.resize(cap);
-        out.error = first_error();
-        return out;
-    }
     FetchOut fetch_text(Oid oid, const Bytes &v, ub2 sqlt, ub4 cap, bool with_ind = true) {
-        return fetch(oid, v.c_str(), static_cast<int>(v.size()), sqlt, cap, with_ind);
+        return fetch(oid, v, sqlt, cap, with_ind);
     }
-
 };
 
 // ---- binding ----
@@ -334,7 +308,7 @@ TEST_F(Conversions, SingleCharacterType) {
 
 TEST_F(Conversions, SingleCharacterNumbers) {
     auto as = [&](const char *v, ub2 sqlt, ub4 cap, int format = 0) {
-        return fetch(PG_CHAR, v, static_cast<int>(std::strlen(v)), sqlt, cap, true, format);
+        return fetch(PG_CHAR, v, sqlt, cap, true, format);
     };
     FetchOut f8 = as("A", SQLT_FLT, 8);
     double d;
