@@ -428,6 +428,11 @@ TEST_F(OCINumberCalls, TextFormats) {
     EXPECT_EQ(to_text(num("-12.5"), "999D99"), " -12.50");
     EXPECT_EQ(to_text(num("12.345"), "99D9"), " 12.3");
     EXPECT_EQ(to_text(num("12.355"), "99D99"), " 12.36");
+    // Oracle leaves the integer part of a fraction blank unless the model has a "0" there.
+    EXPECT_EQ(to_text(num("0.5"), "9D99"), "  .50");
+    EXPECT_EQ(to_text(num("0.5"), "0.99"), " 0.50");
+    EXPECT_EQ(to_text(num("24692.356"), "99999999.999", &size), "    24692.356");
+    EXPECT_EQ(size, 13u);
     EXPECT_EQ(to_text(num("7.5"), "999"), "   8");
     // Digits fill the positions from the right, so a short number keeps its groups.
     EXPECT_EQ(to_text(num("12345"), "9G999G999"), "    12,345");
@@ -437,6 +442,12 @@ TEST_F(OCINumberCalls, TextFormats) {
     EXPECT_EQ(error_code(), 22065);
     EXPECT_EQ(to_text(num("1"), "G99"), "rc -1");
     EXPECT_EQ(message(), "VSK-22061: Format text not valid [G99]\n");
+    EXPECT_EQ(to_text(num("1"), "99D9D9"), "rc -1");
+    EXPECT_EQ(message(), "VSK-22061: Format text not valid [99D9D9]\n");
+    EXPECT_EQ(to_text(num("-1"), "XX"), "rc -1");
+    EXPECT_EQ(error_code(), 22065);
+    EXPECT_EQ(to_text(num("1"), "9"), " 1");
+    EXPECT_EQ(records(), 0);
 
     // The buffer must hold the text and its terminator.
     const OCINumber n = num("12.5");
@@ -455,6 +466,9 @@ TEST_F(OCINumberCalls, FromTextWithGroupSeparators) {
     EXPECT_EQ(bytes(r), bytes(layout("1234")));
     ASSERT_EQ(OCINumberFromText(err_, txt("-1,234.5"), 8, txt("9G999D9"), 7, nullptr, 0, &r), OCI_SUCCESS);
     EXPECT_EQ(bytes(r), bytes(layout("-1234.5")));
+    const char *nls = "NLS_NUMERIC_CHARACTERS=',.'";
+    ASSERT_EQ(OCINumberFromText(err_, txt("<1.234,5>"), 9, txt("9G999D9PR"), 9, txt(nls), 27, &r), OCI_SUCCESS);
+    EXPECT_EQ(bytes(r), bytes(layout("-1234.5")));
     // Without a format the text is read as it stands, up to its length.
     ASSERT_EQ(OCINumberFromText(err_, txt("42.75xyz"), 4, nullptr, 0, nullptr, 0, &r), OCI_SUCCESS);
     EXPECT_EQ(bytes(r), bytes(layout("42.7")));
@@ -463,6 +477,10 @@ TEST_F(OCINumberCalls, FromTextWithGroupSeparators) {
     EXPECT_EQ(message(), "VSK-22061: Format text not valid [G9999]\n");
     EXPECT_EQ(OCINumberFromText(err_, txt("12,34"), 5, txt("9G999"), 5, nullptr, 0, &r), OCI_ERROR);
     EXPECT_EQ(message(), "VSK-22062: Input string not valid [12,34]\n");
+    EXPECT_EQ(OCINumberFromText(err_, txt("12.345"), 6, txt("99D99"), 5, nullptr, 0, &r), OCI_ERROR);
+    EXPECT_EQ(message(), "VSK-22062: Input string not valid [12.345]\n");
+    EXPECT_EQ(OCINumberFromText(err_, txt("12"), 2, txt("RN"), 2, nullptr, 0, &r), OCI_ERROR);
+    EXPECT_EQ(error_code(), 22061);
     EXPECT_EQ(OCINumberFromText(err_, txt("1,234"), 6, txt("9G999"), 5, nullptr, 0, &r), OCI_ERROR);
     EXPECT_EQ(records(), 0);  // a length that is not the text's
     EXPECT_EQ(OCINumberFromText(err_, txt("1"), 0, nullptr, 0, nullptr, 0, &r), OCI_ERROR);
