@@ -52,12 +52,15 @@ public:
             first_ = false;
         }
         if (m_.whole_digits + m_.decimals == 0) return false;
+        // A separator stands between two digits.
+        if (!m_.whole.empty() && m_.whole.back() != '9' && m_.whole.back() != '0') return false;
         // A separator that reads as the point would make the model ambiguous.
         if (m_.has_point && m_.whole.find(m_.point) != std::string::npos) return false;
         const std::size_t first_zero = m_.whole.find('0');
         if (first_zero != std::string::npos)
-            m_.zero_fill = static_cast<std::size_t>(std::count_if(m_.whole.begin() + static_cast<long>(first_zero),
-                                                                  m_.whole.end(), [](char c) { return c == '0' || c == '9'; }));
+            m_.zero_fill = static_cast<std::size_t>(
+                std::count_if(m_.whole.begin() + static_cast<long>(first_zero), m_.whole.end(),
+                              [](char c) { return c == '0' || c == '9'; }));
         const std::size_t sign = m_.sign == SignElement::pr ? 2 : 1;
         m_.width = sign + m_.currency_width + (m_.has_point ? 1 : 0) + m_.decimals;
         if (m_.kind == ModelKind::scientific)
@@ -111,9 +114,9 @@ private:
     }
 
     bool group(char g) {
-        // A separator needs a digit before it and stays in the integer part.
-        if (m_.whole_digits == 0 || m_.has_point || after_v_ || m_.kind != ModelKind::fixed || digits_closed_)
-            return false;
+        // A separator follows a digit and stays in the integer part.
+        const bool after_digit = !m_.whole.empty() && (m_.whole.back() == '9' || m_.whole.back() == '0');
+        if (!after_digit || m_.has_point || after_v_ || m_.kind != ModelKind::fixed || digits_closed_) return false;
         ++at_;
         m_.whole += g;
         return true;
@@ -243,8 +246,8 @@ bool read_nls_symbols(std::string_view params, NumberSymbols &symbols) {
     for (const auto &c : currencies) {
         if (!quoted_value(params, c.name, value, found)) return false;
         if (!found) continue;
-        if (value.empty() || value.size() > kLocalCurrencyWidth || !std::all_of(value.begin(), value.end(), plain_symbol))
-            return false;
+        const bool plain = std::all_of(value.begin(), value.end(), plain_symbol);
+        if (value.empty() || value.size() > kLocalCurrencyWidth || !plain) return false;
         *c.symbol = value;
     }
     return true;

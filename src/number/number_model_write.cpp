@@ -61,7 +61,8 @@ bool parse_exact(std::string_view s, Exact &e) {
         e.negative = false;
         e.point = 0;
     }
-    return true;
+    // Keeps every exponent written below (point - 1) within the limit the reader takes.
+    return e.point <= kExponentLimit && e.point - 1 >= -kExponentLimit;
 }
 
 // Adds one unit in the last place; "999" becomes "1000".
@@ -173,8 +174,6 @@ bool write_fixed(const NumberModel &m, Exact e, std::string &text) {
     // B blanks a zero integer part whatever "0" positions the model has.
     std::size_t shown = whole.size();
     if (!(m.blank_zero && whole.empty())) shown = std::max(shown, m.zero_fill);
-    // A zero with no decimals to show still shows one digit.
-    if (zero && shown == 0 && fraction.empty() && m.whole_digits > 0) shown = 1;
 
     std::string body;
     std::size_t done = 0;
@@ -188,6 +187,8 @@ bool write_fixed(const NumberModel &m, Exact e, std::string &text) {
         }
     }
     std::reverse(body.begin(), body.end());
+    // A zero with no decimals to show still shows one digit.
+    if (zero && body.empty() && fraction.empty()) body = "0";
     if (m.has_point) {
         body += m.point;
         body += fraction;

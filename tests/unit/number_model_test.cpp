@@ -107,9 +107,10 @@ TEST(NumberModel, ValuesThatDoNotFit) {
 }
 
 TEST(NumberModel, RejectsModelsOracleRejects) {
-    for (const char *model : {"", "FM", "G99", ",999", "99D99D9", "9.9.9", "9.9G9", "99.9,9", "99S9", "S99S", "MI99",
-                              "99MIS", "9PR9", "$$99", "L$99", "9X", "X0", "99V9.9", "9.9V9", "9EEEE9", "9G9EEEE",
-                              "EEEE", "99Q", "RN9", "TM8", "BB9", "99L9", "S", "$"})
+    for (const char *model :
+         {"",      "FM",   "G99",  ",999", "99D99D9", "9.9.9",  "9.9G9",   "99.9,9", "99S9",  "S99S", "MI99",
+          "99MIS", "9PR9", "$$99", "L$99", "9X",      "X0",     "99V9.9",  "9.9V9",  "9EEEE9", "9G9EEEE",
+          "9GG999", "9,,999", "99G.9", "99,", "EEEE", "99Q",    "RN9",     "TM8",    "BB9",   "99L9", "S", "$"})
         EXPECT_EQ(to_char("1", model), "invalid model") << model;
 }
 
