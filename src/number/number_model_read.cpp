@@ -2,7 +2,6 @@
 // the sign where the model puts it, an optional currency symbol, group separators only
 // where the model has them, no more digits than it has positions.
 #include <algorithm>
-#include <map>
 
 #include "number/number_model.h"
 
@@ -140,34 +139,35 @@ bool strip_sign_and_currency(const NumberModel &m, std::string_view &t, bool &ne
     return true;
 }
 
+// The separators the model puts among n integer digits, exactly, and none further left.
+bool separators_match(const NumberModel &m, std::size_t n, const std::string &laid) {
+    std::string shape;  // right to left, '#' for a digit
+    std::size_t done = 0;
+    for (std::size_t i = m.whole.size(); i-- > 0 && done < n;) {
+        const bool digit = m.whole[i] == '9' || m.whole[i] == '0';
+        shape += digit ? '#' : m.whole[i];
+        done += digit;
+    }
+    if (laid.size() < shape.size()) return false;
+    const std::size_t head = laid.size() - shape.size();
+    for (std::size_t j = 0; j < laid.size(); ++j) {
+        const char want = j < head ? '#' : shape[laid.size() - 1 - j];
+        if (want == '#' ? !is_digit(laid[j]) : laid[j] != want) return false;
+    }
+    return true;
+}
+
 bool read_laid_out(const NumberModel &m, std::string_view t, std::string &value) {
     bool negative = false;
     if (!strip_sign_and_currency(m, t, negative)) return false;
-    // The model's separators by the count of digit positions to their right.
-    std::map<std::size_t, char> groups;
-    std::string separators;
-    std::size_t right = 0;
-    for (std::size_t i = m.whole.size(); i-- > 0;) {
-        if (m.whole[i] == '9' || m.whole[i] == '0') {
-            ++right;
-        } else {
-            groups[right] = m.whole[i];
-            separators += m.whole[i];
-        }
-    }
-    std::string whole, fraction;
-    std::map<std::size_t, char> seen;  // by digits to their left, turned around below
+    // The integer part as written: digits and any of the model's separators.
+    std::string whole, laid, fraction;
     while (!t.empty()) {
         const char c = t[0];
-        if (is_digit(c)) {
-            whole += c;
-        } else if (separators.find(c) != std::string::npos && !(m.has_point && c == m.point)) {
-            // Not before the first digit, never two in a row.
-            if (whole.empty() || seen.count(whole.size())) return false;
-            seen[whole.size()] = c;
-        } else {
-            break;
-        }
+        const bool separator = !is_digit(c) && !(m.has_point && c == m.point) && m.whole.find(c) != std::string::npos;
+        if (!is_digit(c) && !separator) break;
+        if (!separator) whole += c;
+        laid += c;
         t.remove_prefix(1);
     }
     if (m.has_point && !t.empty() && t[0] == m.point) {
@@ -189,13 +189,7 @@ bool read_laid_out(const NumberModel &m, std::string_view t, std::string &value)
     const std::size_t positions = m.kind == ModelKind::scientific ? std::max<std::size_t>(m.whole_digits, 1)
                                                                   : m.whole_digits;
     if (significant > positions) return false;
-    // Every separator the digits reach must be there, and none elsewhere.
-    for (const auto &s : seen) {
-        const auto g = groups.find(whole.size() - s.first);
-        if (g == groups.end() || g->second != s.second) return false;
-    }
-    for (const auto &g : groups)
-        if (g.first < whole.size() && !seen.count(whole.size() - g.first)) return false;
+    if (!separators_match(m, whole.size(), laid)) return false;
     value = plain(negative, whole, fraction, exponent - static_cast<long>(m.shift));
     return true;
 }
