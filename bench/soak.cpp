@@ -5,6 +5,7 @@
 // result and value. Prints operations per second by kind, errors and resident memory at
 // 1, 5 and 10 minutes and at the end; exits 1 when anything failed.
 //   vsk_soak [--seconds N] [--own-threads N] [--pool-threads N] [--pool-size N]
+#include <malloc.h>
 #include <unistd.h>
 
 #include <atomic>
@@ -68,6 +69,10 @@ double resident_mib() {
     return static_cast<double>(resident) * static_cast<double>(sysconf(_SC_PAGESIZE)) / (1024.0 * 1024.0);
 }
 
+// Bytes the program holds from malloc, across all arenas: resident memory can grow with
+// the allocator's arenas while this stays flat, which tells fragmentation from a leak.
+double heap_in_use_mib() { return static_cast<double>(mallinfo2().uordblks) / (1024.0 * 1024.0); }
+
 const OraText *ot(const std::string &s) { return reinterpret_cast<const OraText *>(s.c_str()); }
 ub4 len(const std::string &s) { return static_cast<ub4>(s.size()); }
 
@@ -87,7 +92,7 @@ public:
             seen_[k] = n;
             errors += tally_.errors(op);
         }
-        std::printf("; errors %ld; rss %.1f MiB\n", errors, resident_mib());
+        std::printf("; errors %ld; rss %.1f MiB; heap in use %.1f MiB\n", errors, resident_mib(), heap_in_use_mib());
         std::fflush(stdout);
         last_ = now;
     }
